@@ -1,0 +1,242 @@
+#include "platform/controls.h"
+
+#include <QFont>
+#include <QKeyEvent>
+#include <QPalette>
+#include <QValidator>
+#include <cmath>
+
+#include "platform/focus.h"
+#include "platform/twips.h"
+
+namespace orv {
+namespace {
+
+void placeIfGiven(QWidget* w, int l, int t, int wd, int h) {
+    if (wd > 0 && h > 0) PlaceTwips(w, l, t, wd, h);
+}
+
+// Refuses typing that makes the text longer than the box's limit; text the program
+// set stays, however long, and the user may still shorten it.
+class LengthLimit : public QValidator {
+public:
+    LengthLimit(TextBox* box, const int* limit, const QString* committed, const bool* programSet)
+        : QValidator(box), limit_(limit), committed_(committed), programSet_(programSet) {}
+    State validate(QString& input, int&) const override {
+        if (*programSet_ || *limit_ <= 0) return Acceptable;
+        if (input.size() > *limit_ && input.size() > committed_->size()) return Invalid;
+        return Acceptable;
+    }
+
+private:
+    const int* limit_;
+    const QString* committed_;
+    const bool* programSet_;
+};
+
+}  // namespace
+
+void SetFont(QWidget* w, const QString& family, double pointSize, bool bold, bool italic,
+             bool underline) {
+    QFont f(family);
+    f.setPointSizeF(pointSize);
+    f.setBold(bold);
+    f.setItalic(italic);
+    f.setUnderline(underline);
+    w->setFont(f);
+}
+
+void SetColors(QWidget* w, const QColor& fore, const QColor& back) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, fore);
+    p.setColor(QPalette::Text, fore);
+    p.setColor(QPalette::ButtonText, fore);
+    if (back.isValid()) {
+        p.setColor(QPalette::Window, back);
+        p.setColor(QPalette::Base, back);
+        p.setColor(QPalette::Button, back);
+        w->setAutoFillBackground(true);
+    }
+    w->setPalette(p);
+}
+
+// ---- TextBox
+
+TextBox::TextBox(QWidget* parent, const QString& name, int l, int t, int wd, int h)
+    : QLineEdit(parent) {
+    setObjectName(name);
+    placeIfGiven(this, l, t, wd, h);
+    setValidator(new LengthLimit(this, &maxLength_, &committed_, &programSet_));
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        committed_ = text;
+        if (Change) Change();
+    });
+    FocusTracker::instance().watch(
+        this, [this] { if (GotFocus) GotFocus(); }, [this] { if (LostFocus) LostFocus(); });
+}
+
+void TextBox::SetText(const QString& t) {
+    // setText goes through the validator too; the limit must not apply to it.
+    programSet_ = true;
+    setText(t);
+    programSet_ = false;
+}
+
+void TextBox::focusInEvent(QFocusEvent* e) {
+    QLineEdit::focusInEvent(e);
+    if (!selectOnFocus_) return;
+    selectAll();
+    selectOnRelease_ = e->reason() == Qt::MouseFocusReason;
+}
+
+void TextBox::mousePressEvent(QMouseEvent* e) { QLineEdit::mousePressEvent(e); }
+
+void TextBox::mouseReleaseEvent(QMouseEvent* e) {
+    QLineEdit::mouseReleaseEvent(e);
+    if (selectOnRelease_) {
+        selectOnRelease_ = false;
+        selectAll();
+    }
+}
+
+// ---- Label
+
+Label::Label(QWidget* parent, const QString& name, const QString& caption, int l, int t, int wd,
+             int h)
+    : QLabel(parent) {
+    setObjectName(name);
+    setTextFormat(Qt::PlainText);
+    setText(caption);
+    placeIfGiven(this, l, t, wd, h);
+}
+
+// ---- Button
+
+Button::Button(QWidget* parent, const QString& name, const QString& caption, int l, int t, int wd,
+               int h)
+    : QPushButton(caption, parent) {
+    setObjectName(name);
+    setAutoDefault(false);
+    placeIfGiven(this, l, t, wd, h);
+    connect(this, &QPushButton::clicked, this, [this] { if (Click) Click(); });
+    FocusTracker::instance().watch(this, {}, [this] { if (LostFocus) LostFocus(); });
+}
+
+void Button::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(e);
+}
+
+// ---- CheckBox
+
+CheckBox::CheckBox(QWidget* parent, const QString& name, const QString& caption, int l, int t,
+                   int wd, int h)
+    : QCheckBox(caption, parent) {
+    setObjectName(name);
+    placeIfGiven(this, l, t, wd, h);
+    connect(this, &QCheckBox::toggled, this, [this] { if (Click) Click(); });
+    FocusTracker::instance().watch(this, {}, [this] { if (LostFocus) LostFocus(); });
+}
+
+void CheckBox::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        toggle();
+        return;
+    }
+    QCheckBox::keyPressEvent(e);
+}
+
+// ---- ComboBox
+
+ComboBox::ComboBox(QWidget* parent, const QString& name, int l, int t, int wd, int h)
+    : QComboBox(parent) {
+    setObjectName(name);
+    setEditable(true);
+    setCompleter(nullptr);
+    setInsertPolicy(QComboBox::NoInsert);
+    setDuplicatesEnabled(true);
+    placeIfGiven(this, l, t, wd, h);
+    lineEdit()->setObjectName(name + QStringLiteral("_Edit"));
+    // Enter neither inserts nor selects an entry.
+    lineEdit()->installEventFilter(this);
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        // The user picked an entry from the list (the same one again included).
+        QSignalBlocker block(this);
+        setEditText(itemText(index));
+        block.unblock();
+        if (Click) Click();
+    });
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (currentIndex() >= 0 && itemText(currentIndex()) != text) {
+            // The typed text is no longer the selected entry: nothing is selected.
+            int cursor = lineEdit()->cursorPosition();
+            QSignalBlocker block(this);
+            setCurrentIndex(-1);
+            setEditText(text);
+            lineEdit()->setCursorPosition(cursor);
+        }
+        if (Change) Change();
+    });
+    FocusTracker::instance().watch(
+        this, [this] { if (GotFocus) GotFocus(); }, [this] { if (LostFocus) LostFocus(); });
+}
+
+bool ComboBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return true;
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+void ComboBox::AddItem(const QString& entry) {
+    QSignalBlocker block(this);
+    const int index = currentIndex();
+    const QString text = currentText();
+    addItem(entry);
+    if (currentIndex() != index) {
+        setCurrentIndex(index);
+        setEditText(text);
+    }
+}
+
+void ComboBox::Clear() {
+    QSignalBlocker block(this);
+    clear();
+    setEditText(QString());
+}
+
+void ComboBox::SetListIndex(int i) {
+    {
+        QSignalBlocker block(this);
+        setCurrentIndex(i);
+        setEditText(i >= 0 && i < count() ? itemText(i) : QString());
+    }
+    if (i >= 0 && i < count() && Click) Click();
+}
+
+void ComboBox::SetText(const QString& t) {
+    QSignalBlocker block(this);
+    if (currentIndex() >= 0 && itemText(currentIndex()) != t) setCurrentIndex(-1);
+    setEditText(t);
+}
+
+void ComboBox::SetMaxLength(int length) { lineEdit()->setMaxLength(length > 0 ? length : 32767); }
+
+// ---- Line
+
+Line::Line(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2) : QFrame(parent) {
+    setObjectName(name);
+    const bool horizontal = std::abs(y2 - y1) < std::abs(x2 - x1);
+    setFrameShape(horizontal ? QFrame::HLine : QFrame::VLine);
+    setFrameShadow(QFrame::Plain);
+    if (horizontal)
+        PlaceTwips(this, std::min(x1, x2), y1, std::abs(x2 - x1), 15);
+    else
+        PlaceTwips(this, x1, std::min(y1, y2), 15, std::abs(y2 - y1));
+}
+
+}  // namespace orv

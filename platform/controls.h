@@ -1,0 +1,149 @@
+// The controls of the application's windows, with the event semantics the windows rely on.
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <functional>
+#include <vector>
+
+namespace orv {
+
+// Sets a control's font: family, point size (fractions allowed), bold, italic.
+void SetFont(QWidget* w, const QString& family, double pointSize, bool bold = false,
+             bool italic = false, bool underline = false);
+// Sets the text colour, and the background unless it is invalid.
+void SetColors(QWidget* w, const QColor& fore, const QColor& back = QColor());
+
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    TextBox(QWidget* parent, const QString& name, int leftTw = 0, int topTw = 0, int widthTw = 0,
+            int heightTw = 0);
+
+    QString Text() const { return text(); }
+    // Sets the text; runs the Change handler as typing does. The length limit does not apply.
+    void SetText(const QString& t);
+    // Limits what the user types (0: no limit); text set by the program may be longer.
+    void SetMaxLength(int length) { maxLength_ = length; }
+    int MaxLength() const { return maxLength_; }
+    // Whether the whole text is selected when the box receives the focus (default on).
+    void SetSelectOnFocus(bool on) { selectOnFocus_ = on; }
+
+    std::function<void()> Change;     // every change of the text, by the user or the program
+    std::function<void()> LostFocus;  // see FocusTracker
+    std::function<void()> GotFocus;
+
+protected:
+    void focusInEvent(QFocusEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    int maxLength_ = 0;
+    QString committed_;
+    bool programSet_ = false;
+    bool selectOnFocus_ = true;
+    bool selectOnRelease_ = false;
+};
+
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    Label(QWidget* parent, const QString& name, const QString& caption = QString(), int leftTw = 0,
+          int topTw = 0, int widthTw = 0, int heightTw = 0);
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& c) { setText(c); }
+};
+
+class Button : public QPushButton {
+    Q_OBJECT
+public:
+    Button(QWidget* parent, const QString& name, const QString& caption, int leftTw = 0,
+           int topTw = 0, int widthTw = 0, int heightTw = 0);
+    std::function<void()> Click;
+    std::function<void()> LostFocus;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+};
+
+// Click runs whenever the value changes, by the user or by code; Enter toggles it.
+class CheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    CheckBox(QWidget* parent, const QString& name, const QString& caption, int leftTw = 0,
+             int topTw = 0, int widthTw = 0, int heightTw = 0);
+    int Value() const { return isChecked() ? 1 : 0; }
+    void SetValue(int v) { setChecked(v != 0); }
+    std::function<void()> Click;
+    std::function<void()> LostFocus;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+};
+
+// An editable list: its text may be none of its entries. Click runs synchronously when an
+// entry is selected by the user or by code (SetListIndex, even of the current entry);
+// Change runs on the user's edits of the text. Adding entries selects none.
+class ComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    ComboBox(QWidget* parent, const QString& name, int leftTw = 0, int topTw = 0,
+             int widthTw = 0, int heightTw = 0);
+
+    void AddItem(const QString& entry);
+    void Clear();
+    int ListCount() const { return count(); }
+    QString List(int i) const { return itemText(i); }
+    int ListIndex() const { return currentIndex(); }
+    // Selects entry i (its text becomes the box's text) and runs Click; -1 clears the
+    // selection and runs nothing.
+    void SetListIndex(int i);
+    QString Text() const { return currentText(); }
+    // Sets the text without selecting anything; runs no handler.
+    void SetText(const QString& t);
+    void SetMaxLength(int length);
+
+    std::function<void()> Click;
+    std::function<void()> Change;
+    std::function<void()> LostFocus;
+    std::function<void()> GotFocus;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+// A line or shape drawn on a window.
+class Line : public QFrame {
+    Q_OBJECT
+public:
+    Line(QWidget* parent, const QString& name, int x1Tw, int y1Tw, int x2Tw, int y2Tw);
+};
+
+// Elements 0 to n-1, each named Name_<index>.
+template <class T>
+class ControlArray {
+public:
+    template <class Make>
+    void create(int count, Make make) {
+        for (int i = 0; i < count; ++i) items_.push_back(make(i));
+    }
+    T* operator[](int i) const { return items_.at(static_cast<size_t>(i)); }
+    T* at(int i) const { return items_.at(static_cast<size_t>(i)); }
+    int size() const { return static_cast<int>(items_.size()); }
+    auto begin() const { return items_.begin(); }
+    auto end() const { return items_.end(); }
+
+private:
+    std::vector<T*> items_;
+};
+
+inline QString ElementName(const QString& name, int index) {
+    return name + QLatin1Char('_') + QString::number(index);
+}
+
+}  // namespace orv

@@ -1,0 +1,194 @@
+#include "platform/dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QWidget>
+
+namespace orv {
+namespace {
+
+class QtBackend : public PlatformBackend {
+public:
+    MsgAnswer messageBox(const QString& text, MsgStyle style, const QString& title) override {
+        QMessageBox box(style == MsgStyle::Ok ? QMessageBox::NoIcon : QMessageBox::Warning, title,
+                        text, QMessageBox::NoButton, QApplication::activeWindow());
+        if (style == MsgStyle::YesNoExclamation) {
+            box.addButton(QMessageBox::Yes);
+            box.addButton(QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+            return box.exec() == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+        }
+        box.addButton(QMessageBox::Ok);
+        box.exec();
+        return MsgAnswer::Ok;
+    }
+    std::optional<QString> openFileName(const QString& title, const QString& filter,
+                                        int filterIndex, const QString& fileName) override {
+        return run(QFileDialog::AcceptOpen, title, filter, filterIndex, fileName);
+    }
+    std::optional<QString> saveFileName(const QString& title, const QString& filter,
+                                        int filterIndex, const QString& fileName) override {
+        return run(QFileDialog::AcceptSave, title, filter, filterIndex, fileName);
+    }
+    bool printerSetup() override {
+        QPrinter printer;
+        QPrintDialog dialog(&printer, QApplication::activeWindow());
+        return dialog.exec() == QDialog::Accepted;
+    }
+    QStringList installedPrinters() override { return QPrinterInfo::availablePrinterNames(); }
+    void printImage(const QImage& image) override {
+        QPrinter printer;
+        QPainter painter(&printer);
+        QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+        QSizeF size = image.size();
+        size.scale(page.size(), Qt::KeepAspectRatio);
+        if (size.width() > image.width() * printer.resolution() / 96.0)
+            size = QSizeF(image.size()) * (printer.resolution() / 96.0);
+        painter.drawImage(QRectF(QPointF(0, 0), size), image);
+    }
+    void printPages(int pageCount, const PagePainter& paint) override {
+        QPrinter printer;
+        QPainter painter(&printer);
+        QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+        for (int i = 0; i < pageCount; ++i) {
+            if (i > 0) printer.newPage();
+            paint(painter, i, page);
+        }
+    }
+
+private:
+    std::optional<QString> run(QFileDialog::AcceptMode mode, const QString& title,
+                               const QString& filter, int filterIndex, const QString& fileName) {
+        QFileDialog dialog(QApplication::activeWindow(), title);
+        dialog.setAcceptMode(mode);
+        dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                           : QFileDialog::AnyFile);
+        // The program asks its own question before overwriting.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+        const QStringList filters = QtFilter(filter).split(QStringLiteral(";;"));
+        dialog.setNameFilters(filters);
+        if (filterIndex >= 1 && filterIndex <= filters.size())
+            dialog.selectNameFilter(filters.at(filterIndex - 1));
+        if (!fileName.isEmpty()) dialog.selectFile(fileName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return dialog.selectedFiles().first();
+    }
+};
+
+std::unique_ptr<PlatformBackend>& backendSlot() {
+    static std::unique_ptr<PlatformBackend> slot;
+    return slot;
+}
+
+}  // namespace
+
+PlatformBackend& Backend() {
+    auto& slot = backendSlot();
+    if (!slot) slot = std::make_unique<QtBackend>();
+    return *slot;
+}
+
+std::unique_ptr<PlatformBackend> SetBackend(std::unique_ptr<PlatformBackend> backend) {
+    auto old = std::move(backendSlot());
+    backendSlot() = std::move(backend);
+    return old;
+}
+
+MsgAnswer MsgBox(const QString& text, MsgStyle style, const QString& title) {
+    return Backend().messageBox(text, style, title);
+}
+
+QString QtFilter(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts.at(i + 1);
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        out << QStringLiteral("%1 (%2)").arg(parts.at(i), patterns);
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+bool CommonDialog::ShowOpen() {
+    auto name = Backend().openFileName(DialogTitle, Filter, FilterIndex, FileName);
+    if (!name) return false;
+    FileName = *name;
+    return true;
+}
+
+bool CommonDialog::ShowSave() {
+    auto name = Backend().saveFileName(DialogTitle, Filter, FilterIndex, FileName);
+    if (!name) return false;
+    FileName = *name;
+    return true;
+}
+
+bool CommonDialog::ShowPrinter() { return Backend().printerSetup(); }
+
+void PrintWindowImage(QWidget* window) { Backend().printImage(window->grab().toImage()); }
+
+// ---- ScriptedBackend
+
+MsgAnswer ScriptedBackend::messageBox(const QString& text, MsgStyle style, const QString& title) {
+    messages.push_back({text, style, title});
+    const MsgAnswer fallback = style == MsgStyle::YesNoExclamation ? MsgAnswer::Yes : MsgAnswer::Ok;
+    if (answers.empty()) return fallback;
+    MsgAnswer a = answers.front();
+    answers.pop_front();
+    if (style == MsgStyle::YesNoExclamation) return a == MsgAnswer::No ? MsgAnswer::No : MsgAnswer::Yes;
+    return MsgAnswer::Ok;
+}
+
+std::optional<QString> ScriptedBackend::openFileName(const QString& title, const QString& filter,
+                                                     int filterIndex, const QString& fileName) {
+    fileRequests.push_back({false, title, filter, filterIndex, fileName});
+    if (fileNames.empty()) return std::nullopt;
+    auto n = fileNames.front();
+    fileNames.pop_front();
+    return n;
+}
+
+std::optional<QString> ScriptedBackend::saveFileName(const QString& title, const QString& filter,
+                                                     int filterIndex, const QString& fileName) {
+    fileRequests.push_back({true, title, filter, filterIndex, fileName});
+    if (fileNames.empty()) return std::nullopt;
+    auto n = fileNames.front();
+    fileNames.pop_front();
+    return n;
+}
+
+bool ScriptedBackend::printerSetup() {
+    ++printerSetups;
+    if (printerSetupAnswers.empty()) return true;
+    bool a = printerSetupAnswers.front();
+    printerSetupAnswers.pop_front();
+    return a;
+}
+
+void ScriptedBackend::printImage(const QImage& image) {
+    ++printJobs;
+    printed.push_back(image);
+}
+
+void ScriptedBackend::printPages(int pageCount, const PagePainter& paint) {
+    ++printJobs;
+    // A letter page at 96 dots per inch.
+    const QRectF page(0, 0, 816, 1056);
+    for (int i = 0; i < pageCount; ++i) {
+        QImage image(page.size().toSize(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        paint(painter, i, page);
+        painter.end();
+        printed.push_back(image);
+    }
+}
+
+}  // namespace orv

@@ -1,0 +1,122 @@
+// Message boxes, the common file and printer dialog, and printing. Each goes through a
+// backend the application binds to Qt's own dialogs and that tests replace with a script.
+#pragma once
+
+#include <QImage>
+#include <QRectF>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QPainter;
+class QWidget;
+
+namespace orv {
+
+enum class MsgStyle { Ok, OkExclamation, YesNoExclamation };
+enum class MsgAnswer { Ok, Yes, No };
+
+// A modal message box with `text` under `title`; a Yes/No box has Yes as its default.
+MsgAnswer MsgBox(const QString& text, MsgStyle style, const QString& title);
+
+// A one-page-at-a-time painter of a printed document.
+using PagePainter = std::function<void(QPainter& painter, int page, const QRectF& pageRect)>;
+
+class PlatformBackend {
+public:
+    virtual ~PlatformBackend() = default;
+    virtual MsgAnswer messageBox(const QString& text, MsgStyle style, const QString& title) = 0;
+    // A file dialog; none when the user cancels.
+    virtual std::optional<QString> openFileName(const QString& title, const QString& filter,
+                                                int filterIndex, const QString& fileName) = 0;
+    virtual std::optional<QString> saveFileName(const QString& title, const QString& filter,
+                                                int filterIndex, const QString& fileName) = 0;
+    // The printer set-up dialog; false when the user cancels.
+    virtual bool printerSetup() = 0;
+    // The names of the installed printers.
+    virtual QStringList installedPrinters() = 0;
+    // Prints on the default printer.
+    virtual void printImage(const QImage& image) = 0;
+    virtual void printPages(int pageCount, const PagePainter& paint) = 0;
+};
+
+// The backend in use; Qt's dialogs and printers unless a test installed another.
+PlatformBackend& Backend();
+// Installs a backend (tests); returns the one it replaces.
+std::unique_ptr<PlatformBackend> SetBackend(std::unique_ptr<PlatformBackend> backend);
+
+// The common dialog of the main window: keeps its settings between uses.
+class CommonDialog {
+public:
+    // Flags of the file dialogs kept as set; the dialogs of this platform confirm nothing
+    // themselves.
+    enum : int { OFNOverwritePrompt = 0x2, OFNHideReadOnly = 0x4, OFNPathMustExist = 0x800,
+                 OFNFileMustExist = 0x1000 };
+
+    bool CancelError = false;
+    int Flags = 0;
+    // "description|pattern|description|pattern..."
+    QString Filter;
+    int FilterIndex = 1;
+    QString FileName;
+    QString DialogTitle;
+
+    // Each gives false when the user cancels; the file name is then unchanged.
+    bool ShowOpen();
+    bool ShowSave();
+    bool ShowPrinter();
+};
+
+// Qt's filter text ("description (pattern);;...") of a "description|pattern|..." filter.
+QString QtFilter(const QString& filter);
+
+// Prints an image of a window on the default printer.
+void PrintWindowImage(QWidget* window);
+
+// A backend whose answers are scripted and whose output is captured.
+class ScriptedBackend : public PlatformBackend {
+public:
+    struct Message {
+        QString text;
+        MsgStyle style;
+        QString title;
+    };
+    struct FileRequest {
+        bool save;
+        QString title;
+        QString filter;
+        int filterIndex;
+        QString fileName;
+    };
+
+    // Answers for the coming message boxes, in order; a box with no answer left gets Ok
+    // or its default Yes.
+    std::deque<MsgAnswer> answers;
+    // File names for the coming file dialogs; none is a cancel. Running out cancels.
+    std::deque<std::optional<QString>> fileNames;
+    std::deque<bool> printerSetupAnswers;
+    QStringList printers;
+
+    std::vector<Message> messages;
+    std::vector<FileRequest> fileRequests;
+    int printerSetups = 0;
+    // What was printed: each image, and each page of a document, as an image.
+    std::vector<QImage> printed;
+    int printJobs = 0;
+
+    MsgAnswer messageBox(const QString& text, MsgStyle style, const QString& title) override;
+    std::optional<QString> openFileName(const QString& title, const QString& filter,
+                                        int filterIndex, const QString& fileName) override;
+    std::optional<QString> saveFileName(const QString& title, const QString& filter,
+                                        int filterIndex, const QString& fileName) override;
+    bool printerSetup() override;
+    QStringList installedPrinters() override { return printers; }
+    void printImage(const QImage& image) override;
+    void printPages(int pageCount, const PagePainter& paint) override;
+};
+
+}  // namespace orv

@@ -1,0 +1,65 @@
+// A window of the application: loaded on first use, shown modeless, with load,
+// activation and deactivation handlers.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace orv {
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind { TopLevel, MdiChild };
+
+    // A top-level window has no parent; an MDI child lives in `area`, borderless.
+    Form(const QString& name, Kind kind = Kind::TopLevel, QMdiArea* area = nullptr);
+    ~Form() override;
+
+    Kind kind() const { return kind_; }
+    // The widget that is moved, shown and hidden: the sub-window of an MDI child, else this.
+    QWidget* outer() const;
+
+    // Runs the load handler once. An MDI child shows with its frame as it loads.
+    void Load();
+    bool IsLoaded() const { return loaded_; }
+
+    // Puts the window's top left corner at (left, top) twips of the frame's client area
+    // (an MDI child) or of the screen (a top-level window); the size stays.
+    void Move(int leftTwips, int topTwips);
+    // Modeless: visible and active; the activation handler runs before Show returns.
+    void Show();
+    void Hide();
+    bool Visible() const;
+
+    void SetCaption(const QString& caption);
+    // The client area's size in twips.
+    void SetClientSizeTwips(int width, int height);
+
+    // Whether this is the window the activation tracker holds as active.
+    bool IsActiveForm() const;
+
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Deactivate() {}
+
+    // The control that last held the focus within this window.
+    QWidget* activeControl() const { return activeControl_; }
+
+private:
+    friend class FocusTracker;
+    Kind kind_;
+    QPointer<QMdiArea> area_;
+    QPointer<QMdiSubWindow> sub_;
+    bool loaded_ = false;
+    QPointer<QWidget> activeControl_;
+};
+
+// The Form a widget belongs to, if any (walks up the parents within one window).
+Form* FormOf(QWidget* w);
+
+}  // namespace orv
