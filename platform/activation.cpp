@@ -17,7 +17,7 @@ ActivationTracker& ActivationTracker::instance() {
 ActivationTracker::ActivationTracker() { qApp->installEventFilter(this); }
 
 void ActivationTracker::switchTo(Form* form) {
-    if (form == current_) return;
+    if (!enabled_ || form == current_) return;
     Form* previous = current_;
     current_ = form;
     ++changes_;
@@ -44,7 +44,7 @@ void ActivationTracker::activate(Form* form) {
 }
 
 void ActivationTracker::hidden(Form* form) {
-    if (form != current_) return;
+    if (!enabled_ || form != current_) return;
     current_ = nullptr;
     ++changes_;
     form->Form_Deactivate();

@@ -32,6 +32,9 @@ public:
     // An MDI frame whose active child stands for the frame when the frame is active.
     void watchMdiArea(QMdiArea* area);
 
+    // A disabled tracker runs no handler (the application is ending).
+    void setEnabled(bool on) { enabled_ = on; }
+
     // How many handler runs have happened (for tests of exactly-once).
     int changes() const { return changes_; }
 
@@ -50,6 +53,7 @@ private:
     // has not come back yet. Events for other windows are stale until then.
     QPointer<QWidget> pending_;
     int depth_ = 0;
+    bool enabled_ = true;
     int changes_ = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "platform/form.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -91,6 +92,11 @@ void Form::SetClientSizeTwips(int width, int height) {
     QSize size(TwipsToPixels(width), TwipsToPixels(height));
     setFixedSize(size);
     if (sub_) sub_->resize(size);
+}
+
+void Form::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    Hide();
 }
 
 bool Form::IsActiveForm() const { return ActivationTracker::instance().current() == this; }

@@ -50,6 +50,10 @@ public:
     // The control that last held the focus within this window.
     QWidget* activeControl() const { return activeControl_; }
 
+protected:
+    // The window's close box hides it, as "Close" does.
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     friend class FocusTracker;
     Kind kind_;

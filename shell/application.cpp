@@ -3,23 +3,41 @@
 #include <QApplication>
 #include <QDir>
 
+#include "platform/activation.h"
+#include "platform/dialogs.h"
 #include "shell/mdi_main.h"
 
 namespace orv {
 
 Application::Application(const QString& appFolder)
-    : folder_(QDir::fromNativeSeparators(appFolder)), main_(std::make_unique<MDIMain>()) {
+    : folder_(QDir::fromNativeSeparators(appFolder)) {
+    ActivationTracker::instance().setEnabled(true);
+    main_ = std::make_unique<MDIMain>(folder_);
+    main_->MDIForm_Load();
     main_->show();
 }
 
-Application::~Application() = default;
+Application::~Application() {
+    // Tearing the windows down runs no handler.
+    ActivationTracker::instance().setEnabled(false);
+    main_.reset();
+    ActivationTracker::instance().setEnabled(true);
+}
 
 QString ExecutableFolder() { return QDir::fromNativeSeparators(QApplication::applicationDirPath()); }
 
 int RunOrvalen() {
-    Application app(ExecutableFolder());
-    QObject::connect(qApp, &QApplication::lastWindowClosed, qApp, &QApplication::quit);
-    return QApplication::exec();
+    std::unique_ptr<Application> app;
+    try {
+        app = std::make_unique<Application>(ExecutableFolder());
+    } catch (const StartupError& e) {
+        MsgBox(e.message(), MsgStyle::OkExclamation, QStringLiteral("Orvalen"));
+        return 1;
+    }
+    QApplication::setQuitOnLastWindowClosed(false);
+    const int status = QApplication::exec();
+    app.reset();
+    return status;
 }
 
 }  // namespace orv

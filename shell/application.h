@@ -10,7 +10,8 @@ class MDIMain;
 
 class Application {
 public:
-    // Starts on `appFolder`, the folder of the template and the working file.
+    // Starts on `appFolder`, the folder of the template and the working file, and shows
+    // the frame. Throws StartupError when start-up cannot go on.
     explicit Application(const QString& appFolder);
     ~Application();
     Application(const Application&) = delete;
@@ -27,7 +28,8 @@ private:
 // The executable's folder, with "/" as separator.
 QString ExecutableFolder();
 
-// Runs the application until the frame closes; the exit status.
+// Runs the application until it ends; the exit status. A start-up that cannot go on is
+// told in a message box and gives status 1.
 int RunOrvalen();
 
 }  // namespace orv

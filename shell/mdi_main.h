@@ -1,23 +1,140 @@
-// The application's frame: an MDI frame holding the borderless child windows.
+// The application's frame: the MDI frame with its menus, the state that every window
+// shares, start-up and the project file commands.
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
+#include <memory>
+#include <optional>
+#include <stdexcept>
 
+#include "platform/database.h"
+#include "platform/dialogs.h"
+#include "store/project_store.h"
+
+class QAction;
 class QMdiArea;
+class QMenu;
 
 namespace orv {
+
+class FmDataEntry;
+class FmCosts;
+class FmDefineOptions;
+class FmLogo;
+class FmPlotResults;
+class FmDefaultACAG;
+class FmDefaultACAC;
+class FmCustomACAG;
+class FmCustomACAC;
+
+// Start-up cannot go on: the message says why.
+class StartupError : public std::runtime_error {
+public:
+    explicit StartupError(const QString& message)
+        : std::runtime_error(message.toStdString()), message_(message) {}
+    const QString& message() const { return message_; }
+
+private:
+    QString message_;
+};
 
 class MDIMain : public QMainWindow {
     Q_OBJECT
 public:
-    MDIMain();
+    // Builds the frame on `appFolder`, where the template and the working file lie.
+    explicit MDIMain(const QString& appFolder);
+    ~MDIMain() override;
+
     QMdiArea* area() const { return area_; }
+
+    // Start-up; throws StartupError when the template is missing or damaged or another
+    // running copy holds the working file.
+    void MDIForm_Load();
+
+    // Shared state, public to every window.
+    Database dbVORN;
+    Recordset rstVORN;
+    Recordset rstDefaultACPC;
+    Recordset rstCustomACPC;
+    Recordset rstDefaultACAC;
+    Recordset rstCustomACAC;
+    Recordset rstDefaultACAG;
+    Recordset rstCustomACAG;
+    bool bStateChanged = false;
+    bool PrinterOK = false;
+
+    // Copies the six user-defined item names of the project record into the windows
+    // that show them.
+    void ResetOptionLabels();
+
+    // The windows, each loaded on its first use.
+    FmDataEntry& fmDataEntry();
+    FmCosts& fmCosts();
+    FmDefineOptions& fmDefineOptions();
+    FmLogo& fmLogo();
+    FmPlotResults& fmPlotResults();
+    FmDefaultACAG& fmDefaultACAG();
+    FmDefaultACAC& fmDefaultACAC();
+    FmCustomACAG& fmCustomACAG();
+    FmCustomACAC& fmCustomACAC();
+
+    CommonDialog CommonFileDialog;
+
+    // Menu commands.
+    void MenuFileNew_Click();
+    void MenuFileOpen_Click();
+    void MenuFileSave_Click();
+    void MenuFileSaveAs_Click();
+    void MenuFilePrintSetup_Click();
+    void MenuFilePrint_Click();
+    void MenuFileExit_Click();
+    void MenuEditDefineOptions_Click();
+    void MenuEditSetCosts_Click();
+    void MenuEditPlotResults_Click();
+
+    const QString& templateFile() const { return strTemplateFile; }
+    const QString& workFile() const { return strWorkFile; }
+    const QString& projectFile() const { return strProjectFile; }
+    // Exit or the closing of the frame has ended the run.
+    bool ended() const { return ended_; }
+
+    // How project files are written (tests simulate a full disk through it).
+    WriteProjectOptions writeOptions;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    void buildMenus();
+    QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
+                     void (MDIMain::*handler)());
+    void ResetProjectTables();
+    void MoveAllFirst();
+    // Writes the working copy to strProjectFile; false when it was refused or failed.
+    bool SaveProjectFile();
+    // The save offered by New and Open.
+    void OfferSave();
+    // The stored path of the reserved file that `path` names, if any.
+    std::optional<QString> ReservedPath(const QString& path) const;
+
     QMdiArea* area_;
+    QString appFolder_;
+    QString strTemplateFile;
+    QString strWorkFile;
+    QString strProjectFile;
+    std::unique_ptr<WorkingCopyLock> lock_;
+    bool ended_ = false;
+
+    std::unique_ptr<FmDataEntry> dataEntry_;
+    std::unique_ptr<FmCosts> costs_;
+    std::unique_ptr<FmDefineOptions> defineOptions_;
+    std::unique_ptr<FmLogo> logo_;
+    std::unique_ptr<FmPlotResults> plotResults_;
+    std::unique_ptr<FmDefaultACAG> defaultACAG_;
+    std::unique_ptr<FmDefaultACAC> defaultACAC_;
+    std::unique_ptr<FmCustomACAG> customACAG_;
+    std::unique_ptr<FmCustomACAC> customACAC_;
 };
 
 }  // namespace orv

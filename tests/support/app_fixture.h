@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QAction>
 #include <QTest>
 
 #include "platform/dialogs.h"
+#include "support/printers.h"
 
 namespace orv::test {
 
@@ -39,5 +41,66 @@ inline void UserActivates(QWidget* w) {
     QApplication::setActiveWindow(w);
     Settle();
 }
+
+}  // namespace orv::test
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "shell/application.h"
+#include "shell/mdi_main.h"
+#include "store/schema.h"
+
+namespace orv::test {
+
+// Places the template in `folder`, as the build places it beside the executable.
+inline void PlaceTemplate(const QString& folder) {
+    const QString target = folder + QStringLiteral("/VORN.mdb");
+#ifdef ORVALEN_TEMPLATE_FILE
+    QFile::copy(QStringLiteral(ORVALEN_TEMPLATE_FILE), target);
+#else
+    orv::schema::WriteTemplate(target);
+#endif
+}
+
+// The whole application, started in-process as main() starts it, on a fresh temporary
+// application folder and with a scripted platform backend.
+class AppTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(tmp_.isValid());
+        PlaceTemplate(folder());
+        configure(*platform_);
+        app_ = std::make_unique<Application>(folder());
+        Settle();
+    }
+    void TearDown() override {
+        app_.reset();
+        Settle();
+    }
+    // Runs before start-up: declare printers and the like.
+    virtual void configure(ScriptedBackend&) {}
+
+    QString folder() const { return tmp_.path(); }
+    QString path(const QString& name) const { return tmp_.path() + QLatin1Char('/') + name; }
+    MDIMain& main() { return app_->main(); }
+    ScriptedBackend& backend() { return *platform_; }
+    // Runs a menu command by its item's name.
+    void menu(const QString& name) {
+        auto* action = main().findChild<QAction*>(name);
+        ASSERT_NE(action, nullptr) << name.toStdString();
+        action->trigger();
+        Settle();
+    }
+    template <class T>
+    T* control(QWidget& window, const QString& name) {
+        return window.findChild<T*>(name);
+    }
+
+    QTemporaryDir tmp_;
+    ScriptedPlatform platform_;
+    std::unique_ptr<Application> app_;
+};
 
 }  // namespace orv::test

@@ -1,0 +1,101 @@
+// Start-up to a ready frame, and Open and Save of a project, beside a bare Qt MDI frame.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+
+#include "platform/dialogs.h"
+#include "shell/application.h"
+#include "shell/mdi_main.h"
+#include "store/schema.h"
+
+namespace {
+
+void settle() {
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+}
+
+struct Folder {
+    QTemporaryDir tmp;
+    Folder() {
+#ifdef ORVALEN_TEMPLATE_FILE
+        QFile::copy(QStringLiteral(ORVALEN_TEMPLATE_FILE), tmp.path() + "/VORN.mdb");
+#else
+        orv::schema::WriteTemplate(tmp.path() + "/VORN.mdb");
+#endif
+    }
+};
+
+orv::ScriptedBackend& scripted() {
+    static orv::ScriptedBackend* backend = [] {
+        auto b = std::make_unique<orv::ScriptedBackend>();
+        auto* raw = b.get();
+        orv::SetBackend(std::move(b));
+        return raw;
+    }();
+    return *backend;
+}
+
+void BM_BareMdiFrame(benchmark::State& state) {
+    for (auto _ : state) {
+        QMainWindow frame;
+        auto* area = new QMdiArea(&frame);
+        frame.setCentralWidget(area);
+        auto* child = new QWidget;
+        area->addSubWindow(child)->show();
+        frame.show();
+        settle();
+    }
+}
+BENCHMARK(BM_BareMdiFrame)->Unit(benchmark::kMillisecond);
+
+void BM_StartUp(benchmark::State& state) {
+    scripted();
+    Folder folder;
+    for (auto _ : state) {
+        orv::Application app(folder.tmp.path());
+        settle();
+    }
+}
+BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
+
+void BM_SaveProject(benchmark::State& state) {
+    auto& backend = scripted();
+    Folder folder;
+    orv::Application app(folder.tmp.path());
+    const QString file = folder.tmp.path() + "/bench.mdb";
+    backend.fileNames.push_back(file);
+    app.main().MenuFileSaveAs_Click();
+    for (auto _ : state) app.main().MenuFileSave_Click();
+}
+BENCHMARK(BM_SaveProject)->Unit(benchmark::kMillisecond);
+
+void BM_OpenProject(benchmark::State& state) {
+    auto& backend = scripted();
+    Folder folder;
+    orv::Application app(folder.tmp.path());
+    const QString file = folder.tmp.path() + "/bench.mdb";
+    backend.fileNames.push_back(file);
+    app.main().MenuFileSaveAs_Click();
+    for (auto _ : state) {
+        app.main().bStateChanged = false;
+        backend.fileNames.push_back(file);
+        app.main().MenuFileOpen_Click();
+    }
+}
+BENCHMARK(BM_OpenProject)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

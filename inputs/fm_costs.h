@@ -1,0 +1,58 @@
+// The unit cost window: the 26 unit costs of the project, beside the names of the
+// user-defined items. A top-level window, hidden and shown again, never destroyed; it
+// reloads from the project record at every activation.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "platform/controls.h"
+#include "platform/form.h"
+
+namespace orv {
+
+class MDIMain;
+
+class FmCosts : public Form {
+    Q_OBJECT
+  public:
+    explicit FmCosts(MDIMain& main);
+
+    // Reloads the 26 boxes and the six name labels from the project record.
+    void ResetEntries();
+    // Writes the 26 boxes into the project record.
+    void SaveEntries();
+
+    void Form_Load() override;
+    void Form_Activate() override;
+
+    // A box of the window and the record field it edits, in tab order.
+    struct CostBox {
+        TextBox* box;
+        QString field;
+    };
+    const std::vector<CostBox>& Boxes() const { return boxes_; }
+
+    TextBox* TbxAsphaltCost;
+    Label* LblSurfaceOptionTwo;
+    Label* LblConstOptionOneLabel;
+    Label* LblConstOptionTwoLabel;
+    Label* LblMaintOptionOneLabel;
+    Label* LblMaintOptionTwoLabel;
+    Label* LblMaintOptionThreeLabel;
+    Button* CmdReset;
+    Button* CmdSave;
+    Button* CmdPrintForm;
+    Button* CmdClose;
+
+  private:
+    void BuildControls();
+    void CheckCostBox(TextBox* box);
+    void CmdPrintForm_Click();
+
+    MDIMain& main_;
+    std::vector<CostBox> boxes_;
+    QString strCostMessage;
+};
+
+}  // namespace orv

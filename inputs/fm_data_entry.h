@@ -1,0 +1,107 @@
+// The project data entry window: a borderless child window of the frame in which the user
+// describes the project, both pavement designs, the analysis period, the rates and the
+// maintenance level. It reloads from the project record at every activation.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "inputs/entry_rules.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/form.h"
+
+namespace orv {
+
+class MDIMain;
+
+class FmDataEntry : public Form {
+    Q_OBJECT
+  public:
+    explicit FmDataEntry(MDIMain& main);
+    ~FmDataEntry() override;
+
+    // Reloads every field from the project record.
+    void ResetEntries();
+    // Writes every field into the project record.
+    void SaveEntries();
+
+    void Form_Load() override;
+    void Form_Activate() override { ResetEntries(); }
+
+    // Project description.
+    TextBox* TbxName;
+    TextBox* TbxFrom;
+    TextBox* TbxTo;
+    ComboBox* CbxMonth;
+    ComboBox* CbxYear;
+    TextBox* TbxLength;
+    TextBox* TbxWidth;
+    Label* LblArea;
+    ComboBox* CbxAnalysisPeriod;
+    // Design one.
+    TextBox* TbxSurfaceDepthOne;
+    TextBox* TbxBaseOne;
+    TextBox* TbxSubgradeOne;
+    CheckBox* ChkSubgradePrepOne;
+    CheckBox* ChkPavementFabricOne;
+    Label* LblConstOptionOne;
+    TextBox* TbxConstOptionOne;
+    ComboBox* CbxSalvageOne;
+    // Design two.
+    ComboBox* CbxSurfaceTwo;
+    TextBox* TbxSurfaceDepthTwo;
+    TextBox* TbxBaseTwo;
+    TextBox* TbxSubgradeTwo;
+    CheckBox* ChkSubgradePrepTwo;
+    CheckBox* ChkPavementFabricTwo;
+    Label* LblConstOptionTwo;
+    TextBox* TbxConstOptionTwo;
+    ComboBox* CbxSalvageTwo;
+    // Life cycle parameters.
+    CheckBox* ChkLowMaintenance;
+    CheckBox* ChkModerateMaintenance;
+    CheckBox* ChkHighMaintenance;
+    CheckBox* ChkCustomMaintenance;
+    TextBox* TbxInflationRate;
+    TextBox* TbxInterestRate;
+    Button* CmdReset;
+    Button* CmdCompute;
+    Button* CmdPrintForm;
+
+    CheckBox* LevelBox(Level level) const;
+
+    // The text of the last message of a field check.
+    const QString& LastMessage() const { return strMessage; }
+
+  private:
+    class Levels;
+
+    void BuildControls();
+    void WireHandlers();
+
+    void CheckText(TextBox* box, const QString& message);
+    // Whether the text passed and stays.
+    bool CheckRangeBox(TextBox* box, RangeBox rule);
+    void CheckLengthOrWidth(TextBox* box, RangeBox rule);
+    void CheckList(ComboBox* list);
+    void CbxSurfaceTwo_Change();
+    void CbxSurfaceTwo_Click();
+    void LevelBox_Click(Level level);
+    void CmdReset_Click();
+    void CmdCompute_Click();
+    void CmdPrintForm_Click();
+    void ShowMessage(const QString& text, MsgStyle style, const QString& title);
+    void ShowResults(const CalculateAction& action);
+    void ShowListText(ComboBox* list, const QString& text);
+    static QStringList Entries(const ComboBox* list);
+    void SelectEqualEntries(ComboBox* list, const QString& text, int count);
+    QString UserSurface() const;
+
+    MDIMain& main_;
+    std::unique_ptr<Levels> levels_;
+    QString strDepthMessage;
+    QString strMessage;
+};
+
+}  // namespace orv

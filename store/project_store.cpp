@@ -1,0 +1,373 @@
+#include "store/project_store.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstring>
+
+#include "store/schema.h"
+
+namespace orv {
+
+namespace {
+
+QString SystemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+const QStringList kCompanionSuffixes = {QStringLiteral("-journal"), QStringLiteral("-wal"),
+                                        QStringLiteral("-shm")};
+
+void RemoveWithCompanions(const QString& path) {
+    QFile::remove(path);
+    for (const QString& s : kCompanionSuffixes) QFile::remove(path + s);
+}
+
+// Whether one stored value can be read as a field of this kind.
+bool HoldsKind(const QVariant& v, schema::Kind kind) {
+    const int type = v.typeId();
+    const bool number = type == QMetaType::Double || type == QMetaType::LongLong;
+    if (kind == schema::Kind::Number) return number;
+    return number || type == QMetaType::QString;
+}
+
+// The shape the seven tables must have in `db`; rows only when `rows` is set.
+std::optional<QString> CheckTables(Database& db, const QString& path, bool rows) {
+    for (const schema::TableDef& def : schema::ProjectTables()) {
+        if (!db.HasTable(def.name)) {
+            return QStringLiteral("\"%1\" has no table %2").arg(path, def.name);
+        }
+        QSet<QString> expected;
+        for (const schema::Column& c : def.columns) expected.insert(c.name.toLower());
+        QSet<QString> present;
+        QStringList extra;
+        for (const QString& name : db.ColumnNames(def.name)) {
+            present.insert(name.toLower());
+            if (!expected.contains(name.toLower())) extra << name;
+        }
+        QStringList missing;
+        for (const schema::Column& c : def.columns) {
+            if (!present.contains(c.name.toLower())) missing << c.name;
+        }
+        if (!missing.isEmpty() || !extra.isEmpty()) {
+            QString why =
+                QStringLiteral("the table %1 of \"%2\" has other columns").arg(def.name, path);
+            if (!missing.isEmpty()) why += QStringLiteral(": it lacks ") + missing.join(", ");
+            if (!extra.isEmpty()) {
+                why += (missing.isEmpty() ? QStringLiteral(": it has ")
+                                          : QStringLiteral("; it has ")) +
+                       extra.join(", ");
+            }
+            return why;
+        }
+        if (!rows) continue;
+        const int64_t count = db.RowCount(def.name);
+        if (count != 1) {
+            return QStringLiteral("the table %1 of \"%2\" holds %3 rows, not one")
+                .arg(def.name, path)
+                .arg(count);
+        }
+        Recordset rs(db, def.name);
+        for (const schema::Column& c : def.columns) {
+            const QVariant v = rs.Field(c.name);
+            if (v.isNull()) {
+                return QStringLiteral("the field %1 of table %2 in \"%3\" is empty")
+                    .arg(c.name, def.name, path);
+            }
+            if (!HoldsKind(v, c.kind)) {
+                return QStringLiteral("the field %1 of table %2 in \"%3\" holds no %4")
+                    .arg(c.name, def.name, path,
+                         c.kind == schema::Kind::Number ? QStringLiteral("number")
+                                                        : QStringLiteral("text"));
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> CheckFile(const QString& path, bool rows, const QString& what) {
+    if (path.isEmpty()) return QStringLiteral("No file name was given");
+    const QFileInfo info(path);
+    if (!info.exists()) return QStringLiteral("%1 \"%2\" is missing").arg(what, path);
+    if (info.isDir()) return QStringLiteral("%1 \"%2\" is a folder, not a file").arg(what, path);
+    try {
+        Database db = Database::Open(path, Database::Mode::ReadOnly);
+        std::optional<QString> why = CheckTables(db, path, rows);
+        db.Close();
+        if (why) return QStringLiteral("%1 is not usable: %2").arg(what, *why);
+        return std::nullopt;
+    } catch (const DbError& e) {
+        return QStringLiteral("%1 \"%2\" is no project database (%3)").arg(what, path, e.Message());
+    }
+}
+
+void SyncPath(const QString& path, bool directory) {
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | (directory ? O_DIRECTORY : 0));
+    if (fd < 0) {
+        throw DbError(
+            QStringLiteral("Cannot open \"%1\" to flush it: %2").arg(path, SystemError(errno)));
+    }
+    if (::fsync(fd) != 0) {
+        const int error = errno;
+        ::close(fd);
+        throw DbError(
+            QStringLiteral("Cannot flush \"%1\" to disk: %2").arg(path, SystemError(error)));
+    }
+    ::close(fd);
+}
+
+// The absolute path with every existing part resolved (symbolic links, "..").
+QString ResolvedPath(const QString& path) {
+    QString head = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    QStringList tail;
+    while (true) {
+        const QFileInfo info(head);
+        if (info.exists()) {
+            const QString canonical = info.canonicalFilePath();
+            if (!canonical.isEmpty()) {
+                head = canonical;
+                break;
+            }
+        }
+        const QString parent = info.path();
+        if (parent == head) break;  // the root
+        tail.prepend(info.fileName());
+        head = parent;
+    }
+    return tail.isEmpty() ? head : QDir(head).filePath(tail.join(QLatin1Char('/')));
+}
+
+// No write permission for anyone, or none for this process: a file the user protected.
+bool IsReadOnly(const QString& path) {
+    struct stat st {};
+    const QByteArray native = QFile::encodeName(path);
+    if (::stat(native.constData(), &st) != 0) return false;
+    return (st.st_mode & 0222) == 0 || ::access(native.constData(), W_OK) != 0;
+}
+
+bool SameFile(const QString& a, const QString& b) {
+    struct stat sa {};
+    struct stat sb {};
+    if (::stat(QFile::encodeName(a).constData(), &sa) != 0) return false;
+    if (::stat(QFile::encodeName(b).constData(), &sb) != 0) return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+bool SamePath(const QString& chosen, const QString& reserved) {
+    if (reserved.isEmpty()) return false;
+    if (SameFile(chosen, reserved)) return true;
+    return ResolvedPath(chosen).compare(ResolvedPath(reserved), Qt::CaseInsensitive) == 0;
+}
+
+const QString kSource = QStringLiteral("orv_source");
+const QString kTarget = QStringLiteral("orv_target");
+
+}  // namespace
+
+void ResetProjectTables(Database& db) {
+    Transaction tx(db);
+    for (const schema::TableDef& t : schema::ProjectTables()) {
+        db.Execute(QStringLiteral("DELETE * FROM ") + t.name);
+        db.InsertRow(t.name, t.newProjectRow);
+    }
+    tx.Commit();
+}
+
+std::optional<QString> CheckTemplateFile(const QString& path) {
+    return CheckFile(path, false, QStringLiteral("The project template"));
+}
+
+void MakeWorkingCopy(const QString& templatePath, const QString& workPath) {
+    if (std::optional<QString> why = CheckTemplateFile(templatePath)) throw DbError(*why);
+    RemoveWithCompanions(workPath);
+    if (QFileInfo::exists(workPath)) {
+        throw DbError(QStringLiteral("Cannot delete the old working file \"%1\"").arg(workPath));
+    }
+    for (const QString& s : kCompanionSuffixes) {
+        if (QFileInfo::exists(workPath + s)) {
+            throw DbError(QStringLiteral("Cannot delete \"%1\"").arg(workPath + s));
+        }
+    }
+    QFile source(templatePath);
+    if (!source.copy(workPath)) {
+        throw DbError(QStringLiteral("Cannot copy the project template \"%1\" to \"%2\": %3")
+                          .arg(templatePath, workPath, source.errorString()));
+    }
+    QFile work(workPath);
+    work.setPermissions(work.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+std::optional<QString> CheckProjectFile(const QString& path) {
+    return CheckFile(path, true, QStringLiteral("The project file"));
+}
+
+void CopyProjectIn(Database& work, const QString& path) {
+    if (std::optional<QString> why = CheckProjectFile(path)) throw DbError(*why);
+    if (work.TransactionDepth() > 0) {
+        throw DbError(QStringLiteral("A project file cannot be read inside a transaction"));
+    }
+    Attachment source(work, path, kSource, Database::Mode::ReadOnly);
+    Transaction tx(work);
+    for (const QString& table : work.TableNames()) {
+        const QVariant found = work.QueryValue(
+            QStringLiteral("SELECT count(*) FROM %1.sqlite_master WHERE type = 'table' AND "
+                           "name = ?1 COLLATE NOCASE")
+                .arg(QuoteName(kSource)),
+            {table});
+        if (found.toLongLong() == 0) {
+            throw DbError(QStringLiteral("\"%1\" has no table %2").arg(path, table));
+        }
+        work.Execute(QStringLiteral("DELETE FROM main.") + QuoteName(table));
+        work.CopyRowsFromAttached(kSource, table);
+    }
+    for (const schema::TableDef& t : schema::ProjectTables()) {
+        if (work.RowCount(t.name) != 1) {
+            throw DbError(
+                QStringLiteral("The table %1 of \"%2\" holds no single row").arg(t.name, path));
+        }
+    }
+    tx.Commit();
+}
+
+void WriteProjectFile(Database& work, const QString& targetPath,
+                      const WriteProjectOptions& options) {
+    const QFileInfo target(targetPath);
+    const QString absoluteTarget = target.absoluteFilePath();
+    if (target.isDir()) {
+        throw DbError(QStringLiteral("\"%1\" is a folder, not a file").arg(targetPath));
+    }
+    if (target.exists() && IsReadOnly(absoluteTarget)) {
+        throw DbError(QStringLiteral("\"%1\" is read-only").arg(targetPath));
+    }
+    const QString folder = target.absolutePath();
+    if (!QFileInfo(folder).isDir()) {
+        throw DbError(QStringLiteral("The folder \"%1\" does not exist").arg(folder));
+    }
+    if (work.TransactionDepth() > 0) {
+        throw DbError(QStringLiteral("A project file cannot be written inside a transaction"));
+    }
+
+    QString temporary;
+    {
+        QTemporaryFile file(QDir(folder).filePath(QStringLiteral(".") + target.fileName() +
+                                                  QStringLiteral(".XXXXXX")));
+        if (!file.open()) {
+            throw DbError(QStringLiteral("Cannot write in the folder \"%1\": %2")
+                              .arg(folder, file.errorString()));
+        }
+        file.setAutoRemove(false);
+        temporary = file.fileName();
+    }
+
+    auto step = [&](WriteStep s) {
+        if (options.beforeStep) options.beforeStep(s);
+    };
+    try {
+        step(WriteStep::CopyTables);
+        {
+            Attachment out(work, temporary, kTarget, Database::Mode::ReadWrite);
+            if (options.maxPageCount > 0) {
+                work.Execute(QStringLiteral("PRAGMA %1.max_page_count = %2")
+                                 .arg(QuoteName(kTarget))
+                                 .arg(options.maxPageCount));
+            }
+            Transaction tx(work);
+            for (const QString& table : work.TableNames()) {
+                work.CreateTable(table, work.Columns(table), kTarget);
+                work.CopyRowsToAttached(kTarget, table);
+            }
+            tx.Commit();
+        }
+        step(WriteStep::CheckFile);
+        if (std::optional<QString> why = CheckProjectFile(temporary)) {
+            throw DbError(QStringLiteral("The new file was not written correctly: ") + *why);
+        }
+        step(WriteStep::SyncFile);
+        // The new file gets the old file's permissions, else those a new file gets here.
+        mode_t mode = 0;
+        struct stat old {};
+        if (::stat(QFile::encodeName(absoluteTarget).constData(), &old) == 0) {
+            mode = old.st_mode & 07777;
+        } else {
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            mode = 0666 & ~mask;
+        }
+        ::chmod(QFile::encodeName(temporary).constData(), mode);
+        SyncPath(temporary, false);
+        step(WriteStep::Replace);
+        if (::rename(QFile::encodeName(temporary).constData(),
+                     QFile::encodeName(absoluteTarget).constData()) != 0) {
+            throw DbError(
+                QStringLiteral("Cannot replace \"%1\": %2").arg(targetPath, SystemError(errno)));
+        }
+    } catch (...) {
+        RemoveWithCompanions(temporary);
+        throw;
+    }
+    SyncPath(folder, true);
+}
+
+ReservedFile ReservedProjectFile(const QString& path, const QString& templatePath,
+                                 const QString& workPath) {
+    if (path.isEmpty()) return ReservedFile::None;
+    if (SamePath(path, templatePath)) return ReservedFile::Template;
+    if (SamePath(path, workPath)) return ReservedFile::WorkingCopy;
+    if (!workPath.isEmpty()) {
+        for (const QString& s : kCompanionSuffixes + QStringList{QStringLiteral(".lock")}) {
+            if (SamePath(path, workPath + s)) return ReservedFile::WorkingCopy;
+        }
+    }
+    return ReservedFile::None;
+}
+
+bool IsReservedProjectPath(const QString& path, const QString& templatePath,
+                           const QString& workPath) {
+    return ReservedProjectFile(path, templatePath, workPath) != ReservedFile::None;
+}
+
+QString LockFilePath(const QString& workPath) { return workPath + QStringLiteral(".lock"); }
+
+WorkingCopyLock::~WorkingCopyLock() { Release(); }
+
+bool WorkingCopyLock::Acquire(const QString& workPath) {
+    if (fd_ >= 0) return true;
+    const QString lockPath = LockFilePath(workPath);
+    const int fd =
+        ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        error_ = QStringLiteral("Cannot create the lock file \"%1\": %2")
+                     .arg(lockPath, SystemError(errno));
+        return false;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        ::close(fd);
+        error_ = error == EWOULDBLOCK
+                     ? QStringLiteral(
+                           "The working file \"%1\" is in use by another running "
+                           "copy of the application")
+                           .arg(workPath)
+                     : QStringLiteral("Cannot lock \"%1\": %2").arg(lockPath, SystemError(error));
+        return false;
+    }
+    fd_ = fd;
+    error_.clear();
+    return true;
+}
+
+void WorkingCopyLock::Release() {
+    if (fd_ < 0) return;
+    ::flock(fd_, LOCK_UN);
+    ::close(fd_);
+    fd_ = -1;
+}
+
+}  // namespace orv

@@ -1,0 +1,294 @@
+// New, Open, Save, Save As through scripted dialogs, and files that are no project.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <unistd.h>
+
+#include "inputs/fm_data_entry.h"
+#include "support/app_fixture.h"
+
+using namespace orv;
+using namespace orv::test;
+
+namespace {
+
+const QString kSpecial =
+    " Please Select A Filename That Does Not Contain Apostrophies Or Other Special Characters";
+const QString kReserved = " Is Reserved For VORN, Please Select A Different Filename";
+
+// Every value of every table of a database, for comparing whole projects.
+QStringList Snapshot(Database db) {
+    QStringList out;
+    for (const QString& table : db.TableNames()) {
+        Recordset r(db, table);
+        r.MoveFirst();
+        for (const QString& f : r.FieldNames()) out << table + "." + f + "=" + r.Field(f).toString();
+    }
+    return out;
+}
+
+QByteArray Bytes(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+class ProjectFilesTest : public AppTest {
+protected:
+    void setName(const QString& name) {
+        main().rstVORN.Edit();
+        main().rstVORN.SetField("ProjectName", name);
+        main().rstVORN.Update();
+        // Every save writes the input windows into the record first.
+        main().fmDataEntry().ResetEntries();
+    }
+    QString name() { return main().rstVORN.Text("ProjectName"); }
+    QStringList working() { return Snapshot(main().dbVORN); }
+    void saveAs(const QString& file) {
+        backend().fileNames.push_back(file);
+        menu("MenuFileSaveAs");
+    }
+    void open(const QString& file) {
+        backend().fileNames.push_back(file);
+        menu("MenuFileOpen");
+    }
+    const ScriptedBackend::Message& lastMessage() { return backend().messages.back(); }
+};
+
+TEST_F(ProjectFilesTest, NewAsksOnlyWhenChangedAndCountsAsAChange) {
+    setName("Main Street");
+    menu("MenuFileNew");
+    EXPECT_TRUE(backend().messages.empty());
+    EXPECT_EQ(name(), "New Project");
+    EXPECT_TRUE(main().bStateChanged);
+
+    // Yes with no current file goes to Save As; a cancelled dialog saves nothing, and the
+    // new project still replaces the current one.
+    setName("Elm Road");
+    backend().answers = {MsgAnswer::Yes};
+    menu("MenuFileNew");
+    ASSERT_EQ(backend().messages.size(), 1u);
+    EXPECT_EQ(lastMessage().text, " Save Existing Analysis Information To File ?? ");
+    EXPECT_EQ(lastMessage().title, "SAVE ??");
+    EXPECT_EQ(lastMessage().style, MsgStyle::YesNoExclamation);
+    EXPECT_EQ(backend().fileRequests.size(), 1u);
+    EXPECT_EQ(name(), "New Project");
+
+    // No saves nothing.
+    backend().answers = {MsgAnswer::No};
+    menu("MenuFileNew");
+    EXPECT_EQ(backend().fileRequests.size(), 1u);
+}
+
+TEST_F(ProjectFilesTest, SaveAsThenOpenGivesBackEveryTableRow) {
+    setName("Main Street");
+    for (Recordset* r : {&main().rstDefaultACAG, &main().rstCustomACPC}) {
+        r->Edit();
+        r->SetField(r->FieldNames().at(1), 1234.5);
+        r->Update();
+    }
+    const QString file = path("main-street.mdb");
+    saveAs(file);
+    // The save wrote the input windows into the record; that is the project saved.
+    const QStringList before = working();
+    EXPECT_TRUE(backend().messages.empty());
+    ASSERT_TRUE(QFile::exists(file));
+    EXPECT_EQ(main().projectFile(), file);
+    EXPECT_FALSE(main().bStateChanged);
+    const auto& request = backend().fileRequests.back();
+    EXPECT_EQ(request.filter, "All Files (*.*)|*.*|VORN Database Files(*.mdb)|*.mdb");
+    EXPECT_EQ(request.filterIndex, 2);
+    EXPECT_EQ(main().CommonFileDialog.Flags, 4);
+
+    menu("MenuFileNew");
+    EXPECT_NE(working(), before);
+    const QByteArray fileBytes = Bytes(file);
+    backend().answers = {MsgAnswer::No};
+    open(file);
+    EXPECT_EQ(working(), before);
+    EXPECT_EQ(name(), "Main Street");
+    EXPECT_FALSE(main().bStateChanged);
+    EXPECT_EQ(main().projectFile(), file);
+    EXPECT_EQ(Bytes(file), fileBytes);
+    EXPECT_EQ(backend().fileRequests.back().filter,
+              "All Files (*.*)|*.*|VORN Files(*.mdb)|*.mdb");
+    // The dialog keeps the name chosen last.
+    EXPECT_EQ(backend().fileRequests.back().fileName, file);
+}
+
+TEST_F(ProjectFilesTest, SaveAsThenSaveWritesTheSameFileWithoutAsking) {
+    const QString file = path("p.mdb");
+    saveAs(file);
+    setName("Second");
+    main().bStateChanged = true;
+    const size_t requests = backend().fileRequests.size();
+    menu("MenuFileSave");
+    EXPECT_EQ(backend().fileRequests.size(), requests);
+    for (auto& m : backend().messages) ADD_FAILURE() << m.text.toStdString();
+    EXPECT_FALSE(main().bStateChanged);
+    Database saved = Database::Open(file, Database::Mode::ReadOnly);
+    Recordset r(saved, "VORN");
+    r.MoveFirst();
+    EXPECT_EQ(r.Text("ProjectName"), "Second");
+}
+
+TEST_F(ProjectFilesTest, SaveAsRefusalsWriteNothing) {
+    // Four characters or fewer.
+    saveAs("a.md");
+    EXPECT_FALSE(QFile::exists("a.md"));
+    EXPECT_TRUE(backend().messages.empty());
+
+    // An apostrophe.
+    saveAs(path("o'brien.mdb"));
+    EXPECT_EQ(lastMessage().text, " Cannot Save File Name " + path("o'brien.mdb") + kSpecial);
+    EXPECT_EQ(lastMessage().title, "Save File Error");
+    EXPECT_EQ(lastMessage().style, MsgStyle::Ok);
+    EXPECT_FALSE(QFile::exists(path("o'brien.mdb")));
+
+    // An existing file answered No is untouched, and a later Save does not replace it.
+    const QString existing = path("existing.mdb");
+    QFile f(existing);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("keep me");
+    f.close();
+    backend().answers = {MsgAnswer::No};
+    saveAs(existing);
+    EXPECT_EQ(lastMessage().text, existing + " Already Exists. Overwrite ?? ");
+    EXPECT_EQ(lastMessage().title, "Save As");
+    EXPECT_EQ(lastMessage().style, MsgStyle::YesNoExclamation);
+    EXPECT_EQ(Bytes(existing), "keep me");
+    menu("MenuFileSave");  // no current file: Save As again, cancelled
+    EXPECT_EQ(Bytes(existing), "keep me");
+
+    // Cancel is silent.
+    const size_t messages = backend().messages.size();
+    menu("MenuFileSaveAs");
+    EXPECT_EQ(backend().messages.size(), messages);
+}
+
+TEST_F(ProjectFilesTest, ReservedFilesAreRefusedAlsoThroughOtherSpellings) {
+    const QStringList before = working();
+    // Another letter case: refused under "Open File Error", and the refused name is kept,
+    // so a following Save is refused under "New File Error".
+    open(folder().toUpper() == folder() ? folder() + "/vorn.mdb" : folder() + "/VORN.MDB");
+    EXPECT_EQ(lastMessage().text, main().templateFile() + kReserved);
+    EXPECT_EQ(lastMessage().title, "Open File Error");
+    EXPECT_EQ(lastMessage().style, MsgStyle::OkExclamation);
+    EXPECT_EQ(working(), before);
+    menu("MenuFileSave");
+    EXPECT_EQ(lastMessage().title, "New File Error");
+    EXPECT_EQ(lastMessage().text, main().templateFile() + kReserved);
+
+    // A relative path and a symbolic link to the working copy.
+    const QString cwd = QDir::currentPath();
+    QDir::setCurrent(folder());
+    open("./sub/../VORNTMP.mdb");
+    QDir::setCurrent(cwd);
+    EXPECT_EQ(lastMessage().text, main().workFile() + kReserved);
+    ASSERT_TRUE(QFile::link(main().workFile(), path("link.mdb")));
+    backend().answers = {MsgAnswer::Yes};
+    saveAs(path("link.mdb"));
+    EXPECT_EQ(lastMessage().title, "New File Error");
+    EXPECT_EQ(lastMessage().text, main().workFile() + kReserved);
+    EXPECT_EQ(working(), before);
+    EXPECT_TRUE(main().bStateChanged == false);
+}
+
+TEST_F(ProjectFilesTest, OpenWithAnApostropheOrACancelChangesNothing) {
+    const QStringList before = working();
+    open(path("it's.mdb"));
+    EXPECT_EQ(lastMessage().text, " Cannot Open File Name " + path("it's.mdb") + kSpecial);
+    EXPECT_EQ(lastMessage().title, "Open File Error");
+    EXPECT_EQ(lastMessage().style, MsgStyle::OkExclamation);
+    EXPECT_TRUE(main().projectFile().isEmpty());
+    const size_t messages = backend().messages.size();
+    menu("MenuFileOpen");  // cancelled
+    EXPECT_EQ(backend().messages.size(), messages);
+    EXPECT_EQ(working(), before);
+}
+
+// Files that are no project: each is refused with a message, and the working tables stay
+// exactly as they were.
+TEST_F(ProjectFilesTest, OpeningAFileThatIsNoProjectKeepsTheWorkingProject) {
+    setName("Work In Progress");
+    const QString good = path("good.mdb");
+    saveAs(good);
+    auto variant = [&](const QString& name, const QString& sql) {
+        const QString file = path(name);
+        QFile::copy(good, file);
+        Database db = Database::Open(file);
+        db.Execute(sql);
+        db.Close();
+        return file;
+    };
+    QFile junk(path("junk.mdb"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, 'x'));
+    junk.close();
+    QDir(folder()).mkdir("folder.mdb");
+
+    const QStringList bad = {
+        path("junk.mdb"),
+        path("folder.mdb"),
+        path("missing.mdb"),
+        variant("no-table.mdb", "DROP TABLE CustomACAC"),
+        variant("no-row.mdb", "DELETE FROM DefaultACAG"),
+        variant("other-columns.mdb", "ALTER TABLE VORN RENAME COLUMN Area TO Surface"),
+    };
+    const QStringList before = working();
+    for (const QString& file : bad) {
+        const size_t messages = backend().messages.size();
+        main().bStateChanged = false;
+        open(file);
+        ASSERT_EQ(backend().messages.size(), messages + 1) << file.toStdString();
+        EXPECT_EQ(lastMessage().title, "Open File Error");
+        EXPECT_TRUE(lastMessage().text.contains(file)) << lastMessage().text.toStdString();
+        EXPECT_EQ(working(), before) << file.toStdString();
+        EXPECT_EQ(name(), "Work In Progress");
+    }
+}
+
+TEST_F(ProjectFilesTest, AFailedSaveIsToldAndKeepsTheOldFile) {
+    const QString file = path("kept.mdb");
+    saveAs(file);
+    const QByteArray old = Bytes(file);
+    setName("Changed");
+    main().bStateChanged = true;
+
+    // A full disk.
+    main().writeOptions.maxPageCount = 2;
+    menu("MenuFileSave");
+    EXPECT_EQ(lastMessage().title, "Save File Error");
+    EXPECT_TRUE(lastMessage().text.contains(file));
+    EXPECT_EQ(Bytes(file), old);
+    EXPECT_TRUE(main().bStateChanged);
+    main().writeOptions = {};
+
+    // A read-only folder (root may write anyway; then the save simply succeeds).
+    QDir(folder()).mkdir("ro");
+    const QString roFile = path("ro/p.mdb");
+    saveAs(roFile);
+    QFile::setPermissions(path("ro"), QFile::ReadOwner | QFile::ExeOwner);
+    const size_t messages = backend().messages.size();
+    main().bStateChanged = true;
+    menu("MenuFileSave");
+    if (geteuid() != 0) {
+        EXPECT_EQ(backend().messages.size(), messages + 1);
+        EXPECT_EQ(lastMessage().title, "Save File Error");
+        EXPECT_TRUE(main().bStateChanged);
+    }
+    QFile::setPermissions(path("ro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    // No temporary file is left behind.
+    QStringList left = QDir(folder()).entryList(QDir::Files);
+    left.removeAll("VORN.mdb");
+    left.removeAll("VORNTMP.mdb");
+    left.removeAll("VORNTMP.mdb.lock");
+    left.removeAll("kept.mdb");
+    EXPECT_TRUE(left.isEmpty()) << left.join(",").toStdString();
+    EXPECT_EQ(QDir(path("ro")).entryList(QDir::Files), QStringList{"p.mdb"});
+}
+
+}  // namespace
