@@ -4,6 +4,32 @@
 
 namespace orv {
 
-FmDefaultACAC::FmDefaultACAC(MDIMain& main) : Form(QStringLiteral("FmDefaultACAC")), main_(main) {}
+FmDefaultACAC::FmDefaultACAC(MDIMain& main)
+    : DefaultResultsWindow(
+          main, QStringLiteral("FmDefaultACAC"),
+          {QStringLiteral("Default Design Comparitive Analysis - Asphalt Cement Concrete vs "
+                          "Asphalt Cement Concrete"),
+           QStringLiteral("Hot Mix Asphalt #2"), QStringLiteral("FUTURE VALUE"),
+           QStringLiteral("Construction Cost ")}) {
+    // Option two: construction, rows 0 to 9, total, like option one.
+    scheduleRows(kOptionTwoTop, QStringLiteral("LblOptTwoYear"),
+                 QStringLiteral("lblOptTwoPresentCost"), QStringLiteral("LblOptTwoInflatedCost"),
+                 QStringLiteral("LblOptTwoPresentValue"), false);
+    const int total = rowTop(kOptionTwoTop, 11);
+    tag(QString(), QStringLiteral("Total Life Cycle Costs"), total, true);
+    moneyCell(QStringLiteral("LblTotalOptTwoCost"), 0, total, true);
+    moneyCell(QStringLiteral("lblTotalOptTwoInflatedCost"), 1, total, true);
+    moneyCell(QStringLiteral("lblTotalOptTwoPresentValue"), 2, total, true);
+    finishLayout(total);
+}
+
+Recordset& FmDefaultACAC::recordset() { return main_.rstDefaultACAC; }
+
+void FmDefaultACAC::showYearCells() {
+    for (int i = 0; i < kScheduleRows; ++i) {
+        Cell(CellName(QStringLiteral("LblOptOneYear"), i))->setVisible(state_.optOneYearVisible[i]);
+        Cell(CellName(QStringLiteral("LblOptTwoYear"), i))->setVisible(state_.optTwoYearVisible[i]);
+    }
+}
 
 }  // namespace orv

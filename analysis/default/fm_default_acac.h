@@ -1,20 +1,23 @@
-// The default-schedule results window, asphalt against asphalt.
+// The default-schedule results window, asphalt against a second asphalt design.
 #pragma once
 
-#include "platform/controls.h"
-#include "platform/form.h"
+#include "analysis/default/default_window.h"
 
 namespace orv {
 
-class MDIMain;
-
-class FmDefaultACAC : public Form {
+class FmDefaultACAC : public DefaultResultsWindow {
     Q_OBJECT
 public:
     explicit FmDefaultACAC(MDIMain& main);
 
+protected:
+    QString table() const override { return QStringLiteral("DefaultACAC"); }
+    Recordset& recordset() override;
+    DefaultResults compute(const DefaultInputs& in) override { return ComputeDefaultAcac(in, state_); }
+    void showYearCells() override;
+
 private:
-    MDIMain& main_;
+    DefaultAcacState state_;
 };
 
 }  // namespace orv

@@ -1,20 +1,26 @@
 // The default-schedule results window, asphalt against aggregate.
 #pragma once
 
-#include "platform/controls.h"
-#include "platform/form.h"
+#include "analysis/default/default_window.h"
 
 namespace orv {
 
-class MDIMain;
-
-class FmDefaultACAG : public Form {
+class FmDefaultACAG : public DefaultResultsWindow {
     Q_OBJECT
 public:
     explicit FmDefaultACAG(MDIMain& main);
 
+    // Blade intervals and the level caption last from one activation to the next.
+    const DefaultAcagState& state() const { return state_; }
+
+protected:
+    QString table() const override { return QStringLiteral("DefaultACAG"); }
+    Recordset& recordset() override;
+    DefaultResults compute(const DefaultInputs& in) override { return ComputeDefaultAcag(in, state_); }
+    void showYearCells() override;
+
 private:
-    MDIMain& main_;
+    DefaultAcagState state_;
 };
 
 }  // namespace orv

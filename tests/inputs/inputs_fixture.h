@@ -17,7 +17,7 @@
 namespace orv::test {
 
 class InputsTest : public AppTest {
-protected:
+  protected:
     void SetUp() override {
         AppTest::SetUp();
         UserActivates(&main());

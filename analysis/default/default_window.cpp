@@ -1,0 +1,184 @@
+#include "analysis/default/default_window.h"
+
+#include "inputs/fm_costs.h"
+#include "inputs/fm_data_entry.h"
+#include "output/fm_plot_results.h"
+#include "platform/dialogs.h"
+#include "platform/twips.h"
+#include "shell/mdi_main.h"
+
+namespace orv {
+namespace {
+
+const QString kFont = QStringLiteral("Arial");
+const QColor kBlue(0, 0, 192);
+const QColor kDarkRed(128, 0, 0);
+const QColor kGrey(224, 224, 224);
+
+// Columns in twips: tag, year, cost today, future cost, present worth.
+constexpr int kTagLeft = 240, kTagWidth = 2640;
+constexpr int kYearLeft = 2940, kYearWidth = 600;
+constexpr int kMoneyLeft[] = {3660, 5580, 7500};
+constexpr int kMoneyWidth = 1800;
+constexpr int kRowHeight = 225;
+
+}  // namespace
+
+DefaultResultsWindow::DefaultResultsWindow(MDIMain& main, const QString& name, const Texts& texts)
+    : Form(name), main_(main) {
+    SetCaption(texts.caption);
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    SetColors(this, Qt::black, kGrey);
+
+    LblConstructionType = label(QStringLiteral("LblConstructionType"),
+                                QStringLiteral("MODERATE MAINTENANCE"), 120, 120, 2760, true,
+                                kBlue, 9);
+    cells_.insert(QStringLiteral("LblConstructionType"), LblConstructionType);
+    label(QStringLiteral("LblYearHead"), QStringLiteral("YEAR"), kYearLeft, 120, kYearWidth, true,
+          kBlue, 9);
+    label(QStringLiteral("LblCostHead"), QStringLiteral("CONSTRUCTION  COST"), kMoneyLeft[0], 120,
+          kMoneyWidth, true, kBlue, 9);
+    label(QStringLiteral("LblFutureHead"), texts.futureHead, kMoneyLeft[1], 120, kMoneyWidth, true,
+          kBlue, 9);
+    label(QStringLiteral("LblPresentHead"), QStringLiteral("PRESENT WORTH"), kMoneyLeft[2], 120,
+          kMoneyWidth, true, kBlue, 9);
+
+    // Option one: construction, rows 0 to 9, total.
+    heading(QStringLiteral("LblOptionOne"), QStringLiteral("Hot Mix Asphalt"), kOptionOneTop);
+    tag(QStringLiteral("LblConstructionTag"), texts.constructionTag, rowTop(kOptionOneTop, 0));
+    moneyCell(QStringLiteral("lblOptOneConstPresent"), 0, rowTop(kOptionOneTop, 0));
+    moneyCell(QStringLiteral("LblOptOneConstInflated"), 1, rowTop(kOptionOneTop, 0));
+    moneyCell(QStringLiteral("LblOptOneConstValue"), 2, rowTop(kOptionOneTop, 0));
+    scheduleRows(kOptionOneTop, QStringLiteral("LblOptOneYear"),
+                 QStringLiteral("lblOptOnePresentCost"), QStringLiteral("LblOptOneInflatedCost"),
+                 QStringLiteral("LblOptOnePresentValue"), true);
+    const int total = rowTop(kOptionOneTop, 11);
+    tag(QString(), QStringLiteral("Total Life Cycle Costs"), total, true);
+    moneyCell(QStringLiteral("LblTotalOptOneCost"), 0, total, true);
+    moneyCell(QStringLiteral("lblTotalOptOneInflatedCost"), 1, total, true);
+    moneyCell(QStringLiteral("lblTotalOptOnePresentValue"), 2, total, true);
+
+    heading(QStringLiteral("LblOptionTwo"), texts.optionTwoHeading, kOptionTwoTop);
+    tag(QStringLiteral("lblPCCPConstructionTag"), texts.constructionTag, rowTop(kOptionTwoTop, 0));
+    moneyCell(QStringLiteral("lblOptTwoConstPresent"), 0, rowTop(kOptionTwoTop, 0));
+    moneyCell(QStringLiteral("LblOptTwoConstInflated"), 1, rowTop(kOptionTwoTop, 0));
+    moneyCell(QStringLiteral("LblOptTwoConstValue"), 2, rowTop(kOptionTwoTop, 0));
+
+    CmdPlotGraph = new Button(this, QStringLiteral("CmdPlotGraph"), QStringLiteral("Plot Graph"));
+    CmdPrintForm = new Button(this, QStringLiteral("CmdPrintForm"), QStringLiteral("Print Form"));
+    CmdClose = new Button(this, QStringLiteral("CmdClose"), QStringLiteral("Close"));
+    for (auto* b : {CmdPlotGraph, CmdPrintForm, CmdClose}) SetFont(b, kFont, 8);
+    CmdPlotGraph->Click = [this] { CmdPlotGraph_Click(); };
+    CmdPrintForm->Click = [this] { CmdPrintForm_Click(); };
+    CmdClose->Click = [this] { CmdClose_Click(); };
+    setTabOrder(CmdPlotGraph, CmdPrintForm);
+    setTabOrder(CmdPrintForm, CmdClose);
+    setFocusProxy(CmdPlotGraph);
+}
+
+Label* DefaultResultsWindow::label(const QString& name, const QString& text, int left, int top,
+                                   int width, bool bold, const QColor& color, double points) {
+    auto* l = new Label(this, name, text, left, top, width, kRowHeight + (points > 8 ? 30 : 0));
+    SetFont(l, kFont, points, bold);
+    SetColors(l, color, kGrey);
+    return l;
+}
+
+Label* DefaultResultsWindow::heading(const QString& name, const QString& text, int top) {
+    return label(name, text, 120, top, kTagWidth, true, kBlue, 9);
+}
+
+Label* DefaultResultsWindow::tag(const QString& name, const QString& text, int top,
+                                 bool emphasis) {
+    Label* l = label(name, text, kTagLeft, top, kTagWidth, emphasis,
+                     emphasis ? kDarkRed : QColor(Qt::black), 7.5);
+    if (!name.isEmpty()) cells_.insert(name, l);
+    return l;
+}
+
+Label* DefaultResultsWindow::moneyCell(const QString& name, int column, int top, bool emphasis) {
+    Label* l = label(name, QString(), kMoneyLeft[column], top, kMoneyWidth, emphasis,
+                     emphasis ? kDarkRed : QColor(Qt::black), 7.5);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    cells_.insert(name, l);
+    return l;
+}
+
+Label* DefaultResultsWindow::yearCell(const QString& name, int top) {
+    Label* l = label(name, QString(), kYearLeft, top, kYearWidth, false, Qt::black, 7.5);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    cells_.insert(name, l);
+    return l;
+}
+
+void DefaultResultsWindow::scheduleRows(int blockTop, const QString& year, const QString& cost,
+                                        const QString& inflated, const QString& value,
+                                        bool namedTags) {
+    static const char* const kTagNames[] = {
+        "LblFogSealTag",        "LblSlurrySealOneTag",  "LblSlurrySealTwoTag", "LblOverlayTag",
+        "LblSlurrySealThreeTag", "LblSlurrySealFourTag", "LblRotomillTag",      "LblSlurrySealFiveTag",
+        "LblACCPDemolitionTag", ""};
+    static const char* const kTagTexts[] = {
+        "Fog Seal",    "Slurry Seal", "Slurry Seal",           "1.5\" Overlay",
+        "Slurry Seal", "Slurry Seal", "1\" Rotomill / 2\" Overlay", "Slurry Seal",
+        "Demolition/Replacement",    "Salvage Value"};
+    for (int i = 0; i < kScheduleRows; ++i) {
+        const int top = rowTop(blockTop, i + 1);
+        const bool salvage = i == kScheduleRows - 1;
+        QString tagName = namedTags ? QString::fromLatin1(kTagNames[i]) : QString();
+        if (!namedTags && i == 8) tagName = QStringLiteral("LblPCCPDemolitionTag");
+        tag(tagName, QString::fromLatin1(kTagTexts[i]), top, salvage);
+        yearCell(CellName(year, i), top)->setObjectName(ElementName(year, i));
+        moneyCell(CellName(cost, i), 0, top, salvage)->setObjectName(ElementName(cost, i));
+        moneyCell(CellName(inflated, i), 1, top, salvage)->setObjectName(ElementName(inflated, i));
+        moneyCell(CellName(value, i), 2, top, salvage)->setObjectName(ElementName(value, i));
+    }
+}
+
+void DefaultResultsWindow::finishLayout(int lastRowTop) {
+    const int top = lastRowTop + 480;
+    PlaceTwips(CmdPlotGraph, 120, top, 1335, 375);
+    PlaceTwips(CmdPrintForm, 120, top + 435, 1335, 375);
+    PlaceTwips(CmdClose, 120, top + 870, 1335, 375);
+    SetClientSizeTwips(9480, top + 1365);
+}
+
+Label* DefaultResultsWindow::Cell(const QString& name) const { return cells_.value(name); }
+
+void DefaultResultsWindow::Form_Activate() {
+    main_.fmDataEntry().SaveEntries();
+    main_.fmCosts().SaveEntries();
+
+    Recordset& vorn = main_.rstVORN;
+    QStringList periods;
+    ComboBox* list = main_.fmDataEntry().CbxAnalysisPeriod;
+    for (int i = 0; i < list->ListCount(); ++i) periods << list->List(i);
+    const DefaultInputs in =
+        ReadDefaultInputs([&vorn](const QString& field) { return vorn.Field(field); }, periods);
+
+    // The window's row is replaced by a row of zeros, then edited in place.
+    const int columns = static_cast<int>(recordset().FieldNames().size());
+    main_.dbVORN.Execute(DeleteRowStatement(table()));
+    main_.dbVORN.Execute(ZeroRowStatement(table(), columns));
+    Recordset& rst = recordset();
+    rst.MoveFirst();
+    rst.Edit();
+    const DefaultResults results = compute(in);
+    for (const auto& [name, text] : results.captions.Entries()) {
+        if (Label* cell = Cell(name)) cell->SetCaption(text);
+    }
+    showYearCells();
+    for (const auto& [column, value] : results.row.Fields()) rst.SetField(column, value);
+    rst.Update();
+}
+
+void DefaultResultsWindow::CmdPlotGraph_Click() { main_.fmPlotResults().Show(); }
+
+void DefaultResultsWindow::CmdPrintForm_Click() {
+    if (main_.PrinterOK) PrintWindowImage(this);
+}
+
+void DefaultResultsWindow::CmdClose_Click() { Hide(); }
+
+}  // namespace orv
