@@ -8,6 +8,8 @@
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
 
+#include "analysis/default/fm_default_acac.h"
+#include "analysis/default/fm_default_acag.h"
 #include "platform/dialogs.h"
 #include "shell/application.h"
 #include "shell/mdi_main.h"
@@ -88,6 +90,28 @@ void BM_OpenProject(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OpenProject)->Unit(benchmark::kMillisecond);
+
+// One activation of each default results window on a whole project.
+template <class Window, Window& (orv::MDIMain::*Get)()>
+void BM_ActivateDefaultWindow(benchmark::State& state) {
+    scripted();
+    Folder folder;
+    orv::Application app(folder.tmp.path());
+    orv::Recordset& r = app.main().rstVORN;
+    r.Edit();
+    for (auto [f, v] : std::initializer_list<std::pair<const char*, double>>{
+             {"Area", 126720}, {"SurfaceDepthOne", 4}, {"BaseCourseOne", 8},
+             {"SurfaceDepthTwo", 6}, {"BaseCourseTwo", 6}, {"InflationRate", 3.5},
+             {"InterestRate", 6}, {"ModMaintenance", 1}})
+        r.SetField(QString::fromLatin1(f), v);
+    r.Update();
+    Window& window = (app.main().*Get)();
+    for (auto _ : state) window.Form_Activate();
+}
+BENCHMARK(BM_ActivateDefaultWindow<orv::FmDefaultACAG, &orv::MDIMain::fmDefaultACAG>)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ActivateDefaultWindow<orv::FmDefaultACAC, &orv::MDIMain::fmDefaultACAC>)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
