@@ -65,28 +65,31 @@ void BM_StartUp(benchmark::State& state) {
 }
 BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
 
-void BM_SaveProject(benchmark::State& state) {
-    auto& backend = scripted();
+// A running application whose project has been saved once as `file`.
+struct SavedProject {
     Folder folder;
-    orv::Application app(folder.tmp.path());
-    const QString file = folder.tmp.path() + "/bench.mdb";
-    backend.fileNames.push_back(file);
-    app.main().MenuFileSaveAs_Click();
-    for (auto _ : state) app.main().MenuFileSave_Click();
+    orv::Application app{folder.tmp.path()};
+    QString file = folder.tmp.path() + "/bench.mdb";
+    SavedProject() {
+        scripted().fileNames.push_back(file);
+        app.main().MenuFileSaveAs_Click();
+    }
+};
+
+void BM_SaveProject(benchmark::State& state) {
+    scripted();
+    SavedProject p;
+    for (auto _ : state) p.app.main().MenuFileSave_Click();
 }
 BENCHMARK(BM_SaveProject)->Unit(benchmark::kMillisecond);
 
 void BM_OpenProject(benchmark::State& state) {
     auto& backend = scripted();
-    Folder folder;
-    orv::Application app(folder.tmp.path());
-    const QString file = folder.tmp.path() + "/bench.mdb";
-    backend.fileNames.push_back(file);
-    app.main().MenuFileSaveAs_Click();
+    SavedProject p;
     for (auto _ : state) {
-        app.main().bStateChanged = false;
-        backend.fileNames.push_back(file);
-        app.main().MenuFileOpen_Click();
+        p.app.main().bStateChanged = false;
+        backend.fileNames.push_back(p.file);
+        p.app.main().MenuFileOpen_Click();
     }
 }
 BENCHMARK(BM_OpenProject)->Unit(benchmark::kMillisecond);
@@ -99,10 +102,14 @@ void BM_ActivateDefaultWindow(benchmark::State& state) {
     orv::Application app(folder.tmp.path());
     orv::Recordset& r = app.main().rstVORN;
     r.Edit();
-    for (auto [f, v] : std::initializer_list<std::pair<const char*, double>>{
-             {"Area", 126720}, {"SurfaceDepthOne", 4}, {"BaseCourseOne", 8},
-             {"SurfaceDepthTwo", 6}, {"BaseCourseTwo", 6}, {"InflationRate", 3.5},
-             {"InterestRate", 6}, {"ModMaintenance", 1}})
+    for (auto [f, v] : std::initializer_list<std::pair<const char*, double>>{{"Area", 126720},
+                                                                             {"SurfaceDepthOne", 4},
+                                                                             {"BaseCourseOne", 8},
+                                                                             {"SurfaceDepthTwo", 6},
+                                                                             {"BaseCourseTwo", 6},
+                                                                             {"InflationRate", 3.5},
+                                                                             {"InterestRate", 6},
+                                                                             {"ModMaintenance", 1}})
         r.SetField(QString::fromLatin1(f), v);
     r.Update();
     Window& window = (app.main().*Get)();

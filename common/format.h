@@ -13,15 +13,15 @@ namespace orv {
 // A conversion that cannot give a value: a text that is no number, or a whole
 // number outside its width.
 class ConversionError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 class OverflowError : public ConversionError {
-public:
+  public:
     OverflowError() : ConversionError("Overflow") {}
 };
 class TypeMismatchError : public ConversionError {
-public:
+  public:
     TypeMismatchError() : ConversionError("Type mismatch") {}
 };
 

@@ -10,10 +10,10 @@ class MDIMain;
 
 class FmPlotResults : public Form {
     Q_OBJECT
-public:
+  public:
     explicit FmPlotResults(MDIMain& main);
 
-private:
+  private:
     MDIMain& main_;
 };
 

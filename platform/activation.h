@@ -16,7 +16,7 @@ namespace orv {
 
 class ActivationTracker : public QObject {
     Q_OBJECT
-public:
+  public:
     static ActivationTracker& instance();
 
     // The window a change of the system's activation last made active.
@@ -38,10 +38,10 @@ public:
     // How many handler runs have happened (for tests of exactly-once).
     int changes() const { return changes_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     ActivationTracker();
     void switchTo(Form* form);
     void onWindowActivated(QWidget* window);

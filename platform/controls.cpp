@@ -19,7 +19,7 @@ void placeIfGiven(QWidget* w, int l, int t, int wd, int h) {
 // Refuses typing that makes the text longer than the box's limit; text the program
 // set stays, however long, and the user may still shorten it.
 class LengthLimit : public QValidator {
-public:
+  public:
     LengthLimit(TextBox* box, const int* limit, const QString* committed, const bool* programSet)
         : QValidator(box), limit_(limit), committed_(committed), programSet_(programSet) {}
     State validate(QString& input, int&) const override {
@@ -28,7 +28,7 @@ public:
         return Acceptable;
     }
 
-private:
+  private:
     const int* limit_;
     const QString* committed_;
     const bool* programSet_;
@@ -72,7 +72,13 @@ TextBox::TextBox(QWidget* parent, const QString& name, int l, int t, int wd, int
         if (Change) Change();
     });
     FocusTracker::instance().watch(
-        this, [this] { if (GotFocus) GotFocus(); }, [this] { if (LostFocus) LostFocus(); });
+        this,
+        [this] {
+            if (GotFocus) GotFocus();
+        },
+        [this] {
+            if (LostFocus) LostFocus();
+        });
 }
 
 void TextBox::SetText(const QString& t) {
@@ -118,8 +124,12 @@ Button::Button(QWidget* parent, const QString& name, const QString& caption, int
     setObjectName(name);
     setAutoDefault(false);
     placeIfGiven(this, l, t, wd, h);
-    connect(this, &QPushButton::clicked, this, [this] { if (Click) Click(); });
-    FocusTracker::instance().watch(this, {}, [this] { if (LostFocus) LostFocus(); });
+    connect(this, &QPushButton::clicked, this, [this] {
+        if (Click) Click();
+    });
+    FocusTracker::instance().watch(this, {}, [this] {
+        if (LostFocus) LostFocus();
+    });
 }
 
 void Button::keyPressEvent(QKeyEvent* e) {
@@ -137,8 +147,12 @@ CheckBox::CheckBox(QWidget* parent, const QString& name, const QString& caption,
     : QCheckBox(caption, parent) {
     setObjectName(name);
     placeIfGiven(this, l, t, wd, h);
-    connect(this, &QCheckBox::toggled, this, [this] { if (Click) Click(); });
-    FocusTracker::instance().watch(this, {}, [this] { if (LostFocus) LostFocus(); });
+    connect(this, &QCheckBox::toggled, this, [this] {
+        if (Click) Click();
+    });
+    FocusTracker::instance().watch(this, {}, [this] {
+        if (LostFocus) LostFocus();
+    });
 }
 
 void CheckBox::keyPressEvent(QKeyEvent* e) {
@@ -181,7 +195,13 @@ ComboBox::ComboBox(QWidget* parent, const QString& name, int l, int t, int wd, i
         if (Change) Change();
     });
     FocusTracker::instance().watch(
-        this, [this] { if (GotFocus) GotFocus(); }, [this] { if (LostFocus) LostFocus(); });
+        this,
+        [this] {
+            if (GotFocus) GotFocus();
+        },
+        [this] {
+            if (LostFocus) LostFocus();
+        });
 }
 
 bool ComboBox::eventFilter(QObject* watched, QEvent* event) {

@@ -20,7 +20,7 @@ void SetColors(QWidget* w, const QColor& fore, const QColor& back = QColor());
 
 class TextBox : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     TextBox(QWidget* parent, const QString& name, int leftTw = 0, int topTw = 0, int widthTw = 0,
             int heightTw = 0);
 
@@ -37,12 +37,12 @@ public:
     std::function<void()> LostFocus;  // see FocusTracker
     std::function<void()> GotFocus;
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
-private:
+  private:
     int maxLength_ = 0;
     QString committed_;
     bool programSet_ = false;
@@ -52,7 +52,7 @@ private:
 
 class Label : public QLabel {
     Q_OBJECT
-public:
+  public:
     Label(QWidget* parent, const QString& name, const QString& caption = QString(), int leftTw = 0,
           int topTw = 0, int widthTw = 0, int heightTw = 0);
     QString Caption() const { return text(); }
@@ -61,20 +61,20 @@ public:
 
 class Button : public QPushButton {
     Q_OBJECT
-public:
+  public:
     Button(QWidget* parent, const QString& name, const QString& caption, int leftTw = 0,
            int topTw = 0, int widthTw = 0, int heightTw = 0);
     std::function<void()> Click;
     std::function<void()> LostFocus;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* e) override;
 };
 
 // Click runs whenever the value changes, by the user or by code; Enter toggles it.
 class CheckBox : public QCheckBox {
     Q_OBJECT
-public:
+  public:
     CheckBox(QWidget* parent, const QString& name, const QString& caption, int leftTw = 0,
              int topTw = 0, int widthTw = 0, int heightTw = 0);
     int Value() const { return isChecked() ? 1 : 0; }
@@ -82,7 +82,7 @@ public:
     std::function<void()> Click;
     std::function<void()> LostFocus;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* e) override;
 };
 
@@ -91,9 +91,9 @@ protected:
 // Change runs on the user's edits of the text. Adding entries selects none.
 class ComboBox : public QComboBox {
     Q_OBJECT
-public:
-    ComboBox(QWidget* parent, const QString& name, int leftTw = 0, int topTw = 0,
-             int widthTw = 0, int heightTw = 0);
+  public:
+    ComboBox(QWidget* parent, const QString& name, int leftTw = 0, int topTw = 0, int widthTw = 0,
+             int heightTw = 0);
 
     void AddItem(const QString& entry);
     void Clear();
@@ -113,21 +113,21 @@ public:
     std::function<void()> LostFocus;
     std::function<void()> GotFocus;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 // A line or shape drawn on a window.
 class Line : public QFrame {
     Q_OBJECT
-public:
+  public:
     Line(QWidget* parent, const QString& name, int x1Tw, int y1Tw, int x2Tw, int y2Tw);
 };
 
 // Elements 0 to n-1, each named Name_<index>.
 template <class T>
 class ControlArray {
-public:
+  public:
     template <class Make>
     void create(int count, Make make) {
         for (int i = 0; i < count; ++i) items_.push_back(make(i));
@@ -138,7 +138,7 @@ public:
     auto begin() const { return items_.begin(); }
     auto end() const { return items_.end(); }
 
-private:
+  private:
     std::vector<T*> items_;
 };
 

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPageLayout>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -14,7 +14,7 @@ namespace orv {
 namespace {
 
 class QtBackend : public PlatformBackend {
-public:
+  public:
     MsgAnswer messageBox(const QString& text, MsgStyle style, const QString& title) override {
         QMessageBox box(style == MsgStyle::Ok ? QMessageBox::NoIcon : QMessageBox::Warning, title,
                         text, QMessageBox::NoButton, QApplication::activeWindow());
@@ -55,14 +55,15 @@ public:
     void printPages(int pageCount, const PagePainter& paint) override {
         QPrinter printer;
         QPainter painter(&printer);
-        QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+        QRectF page(QPointF(0, 0),
+                    printer.pageLayout().paintRectPixels(printer.resolution()).size());
         for (int i = 0; i < pageCount; ++i) {
             if (i > 0) printer.newPage();
             paint(painter, i, page);
         }
     }
 
-private:
+  private:
     std::optional<QString> run(QFileDialog::AcceptMode mode, const QString& title,
                                const QString& filter, int filterIndex, const QString& fileName) {
         QFileDialog dialog(QApplication::activeWindow(), title);
@@ -142,7 +143,8 @@ MsgAnswer ScriptedBackend::messageBox(const QString& text, MsgStyle style, const
     if (answers.empty()) return fallback;
     MsgAnswer a = answers.front();
     answers.pop_front();
-    if (style == MsgStyle::YesNoExclamation) return a == MsgAnswer::No ? MsgAnswer::No : MsgAnswer::Yes;
+    if (style == MsgStyle::YesNoExclamation)
+        return a == MsgAnswer::No ? MsgAnswer::No : MsgAnswer::Yes;
     return MsgAnswer::Ok;
 }
 

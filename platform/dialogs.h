@@ -27,7 +27,7 @@ MsgAnswer MsgBox(const QString& text, MsgStyle style, const QString& title);
 using PagePainter = std::function<void(QPainter& painter, int page, const QRectF& pageRect)>;
 
 class PlatformBackend {
-public:
+  public:
     virtual ~PlatformBackend() = default;
     virtual MsgAnswer messageBox(const QString& text, MsgStyle style, const QString& title) = 0;
     // A file dialog; none when the user cancels.
@@ -51,11 +51,15 @@ std::unique_ptr<PlatformBackend> SetBackend(std::unique_ptr<PlatformBackend> bac
 
 // The common dialog of the main window: keeps its settings between uses.
 class CommonDialog {
-public:
+  public:
     // Flags of the file dialogs kept as set; the dialogs of this platform confirm nothing
     // themselves.
-    enum : int { OFNOverwritePrompt = 0x2, OFNHideReadOnly = 0x4, OFNPathMustExist = 0x800,
-                 OFNFileMustExist = 0x1000 };
+    enum : int {
+        OFNOverwritePrompt = 0x2,
+        OFNHideReadOnly = 0x4,
+        OFNPathMustExist = 0x800,
+        OFNFileMustExist = 0x1000
+    };
 
     bool CancelError = false;
     int Flags = 0;
@@ -79,7 +83,7 @@ void PrintWindowImage(QWidget* window);
 
 // A backend whose answers are scripted and whose output is captured.
 class ScriptedBackend : public PlatformBackend {
-public:
+  public:
     struct Message {
         QString text;
         MsgStyle style;

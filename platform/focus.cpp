@@ -61,7 +61,7 @@ QWidget* FocusTracker::controlOf(QWidget* w) const {
 }
 
 void FocusTracker::onFocusChanged(QWidget*, QWidget* now) {
-    if (!now) return;                                  // another application
+    if (!now) return;                                      // another application
     if (now->window()->windowType() == Qt::Popup) return;  // a list's popup
     Form* form = FormOf(now);
     if (!form) return;  // a message box, a dialog, or no form of ours

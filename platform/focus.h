@@ -14,7 +14,7 @@ namespace orv {
 
 class FocusTracker : public QObject {
     Q_OBJECT
-public:
+  public:
     static FocusTracker& instance();
 
     // Registers a control; its handlers run as above. Either may be empty.
@@ -22,7 +22,7 @@ public:
     void setLostFocus(QWidget* control, std::function<void()> handler);
     void setGotFocus(QWidget* control, std::function<void()> handler);
 
-private:
+  private:
     FocusTracker();
     void onFocusChanged(QWidget* old, QWidget* now);
     QWidget* controlOf(QWidget* w) const;

@@ -13,7 +13,7 @@ namespace orv {
 
 class Form : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum class Kind { TopLevel, MdiChild };
 
     // A top-level window has no parent; an MDI child lives in `area`, borderless.
@@ -50,11 +50,11 @@ public:
     // The control that last held the focus within this window.
     QWidget* activeControl() const { return activeControl_; }
 
-protected:
+  protected:
     // The window's close box hides it, as "Close" does.
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     friend class FocusTracker;
     Kind kind_;
     QPointer<QMdiArea> area_;

@@ -24,7 +24,9 @@ Application::~Application() {
     ActivationTracker::instance().setEnabled(true);
 }
 
-QString ExecutableFolder() { return QDir::fromNativeSeparators(QApplication::applicationDirPath()); }
+QString ExecutableFolder() {
+    return QDir::fromNativeSeparators(QApplication::applicationDirPath());
+}
 
 int RunOrvalen() {
     std::unique_ptr<Application> app;

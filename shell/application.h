@@ -9,7 +9,7 @@ namespace orv {
 class MDIMain;
 
 class Application {
-public:
+  public:
     // Starts on `appFolder`, the folder of the template and the working file, and shows
     // the frame. Throws StartupError when start-up cannot go on.
     explicit Application(const QString& appFolder);
@@ -20,7 +20,7 @@ public:
     const QString& folder() const { return folder_; }
     MDIMain& main() { return *main_; }
 
-private:
+  private:
     QString folder_;
     std::unique_ptr<MDIMain> main_;
 };

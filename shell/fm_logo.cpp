@@ -114,8 +114,8 @@ QImage SplashPicture() {
         QColor c;
     };
     const Car cars[] = {{0.86, -0.35, QColor(200, 200, 40)}, {0.8, 0.8, QColor(40, 90, 200)},
-                        {0.7, -0.8, QColor(230, 230, 230)}, {0.55, 0.35, QColor(200, 40, 40)},
-                        {0.42, -0.35, QColor(30, 140, 90)}, {0.2, 0.8, QColor(240, 150, 30)},
+                        {0.7, -0.8, QColor(230, 230, 230)},  {0.55, 0.35, QColor(200, 40, 40)},
+                        {0.42, -0.35, QColor(30, 140, 90)},  {0.2, 0.8, QColor(240, 150, 30)},
                         {0.12, -0.8, QColor(60, 60, 70)}};
     for (const auto& car : cars) drawCar(p, car.t, car.u, car.c);
     return image;
@@ -127,10 +127,10 @@ FmLogo::FmLogo(MDIMain& main)
     const QString font = QStringLiteral("MS Sans Serif");
 
     // The white title stands 30 twips right of and 15 twips below the red one, beneath it.
-    Label2 = new Label(this, QStringLiteral("Label2"), QStringLiteral("ORVALEN"), 3150, 375, 4575,
-                       1125);
-    Label3 = new Label(this, QStringLiteral("Label3"), QStringLiteral("ORVALEN"), 3120, 360, 4575,
-                       1125);
+    Label2 =
+        new Label(this, QStringLiteral("Label2"), QStringLiteral("ORVALEN"), 3150, 375, 4575, 1125);
+    Label3 =
+        new Label(this, QStringLiteral("Label3"), QStringLiteral("ORVALEN"), 3120, 360, 4575, 1125);
     Label1 = new Label(this, QStringLiteral("Label1"), QStringLiteral("QUILLMERE"), 8295, 1425,
                        2235, 1410);
     for (auto* l : {Label1, Label2, Label3}) l->setAttribute(Qt::WA_TranslucentBackground);

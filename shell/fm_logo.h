@@ -16,7 +16,7 @@ QImage SplashPicture();
 
 class FmLogo : public Form {
     Q_OBJECT
-public:
+  public:
     explicit FmLogo(MDIMain& main);
 
     void Form_Load() override { Hide(); }
@@ -27,10 +27,10 @@ public:
     Label* Label2;
     Button* CmdOK;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override;
 
-private:
+  private:
     QImage picture_;
 };
 

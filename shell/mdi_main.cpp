@@ -26,7 +26,8 @@ namespace {
 const QString kSavePrompt = QStringLiteral(" Save Existing Analysis Information To File ?? ");
 const QString kSpecialCharacters = QStringLiteral(
     " Please Select A Filename That Does Not Contain Apostrophies Or Other Special Characters");
-const QString kReserved = QStringLiteral(" Is Reserved For VORN, Please Select A Different Filename");
+const QString kReserved =
+    QStringLiteral(" Is Reserved For VORN, Please Select A Different Filename");
 const QString kOpenFilter = QStringLiteral("All Files (*.*)|*.*|VORN Files(*.mdb)|*.mdb");
 const QString kSaveFilter = QStringLiteral("All Files (*.*)|*.*|VORN Database Files(*.mdb)|*.mdb");
 
@@ -87,7 +88,8 @@ QAction* MDIMain::addItem(QMenu* menu, const QString& name, const QString& capti
 void MDIMain::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("MenuFile"));
-    addItem(file, QStringLiteral("MenuFileNew"), QStringLiteral("New"), &MDIMain::MenuFileNew_Click);
+    addItem(file, QStringLiteral("MenuFileNew"), QStringLiteral("New"),
+            &MDIMain::MenuFileNew_Click);
     addItem(file, QStringLiteral("MenuFileOpen"), QStringLiteral("Open"),
             &MDIMain::MenuFileOpen_Click);
     addItem(file, QStringLiteral("MenuFileSave"), QStringLiteral("Save"),
@@ -177,7 +179,8 @@ void MDIMain::ResetOptionLabels() {
     entry.CbxSurfaceTwo->AddItem(QStringLiteral("Hot Mix Asphalt #2"));
     entry.CbxSurfaceTwo->AddItem(text("SurfaceOptionTwoLabel"));
     for (int i = 0; i < 3; ++i) {
-        if (entry.CbxSurfaceTwo->List(i) == text("SurfaceTwo")) entry.CbxSurfaceTwo->SetListIndex(i);
+        if (entry.CbxSurfaceTwo->List(i) == text("SurfaceTwo"))
+            entry.CbxSurfaceTwo->SetListIndex(i);
     }
     entry.LblConstOptionOne->SetCaption(text("ConstOptionOneLabel"));
     entry.LblConstOptionTwo->SetCaption(text("ConstOptionTwoLabel"));
@@ -273,15 +276,21 @@ std::optional<QString> MDIMain::ReservedPath(const QString& path) const {
     return std::nullopt;
 }
 
-void MDIMain::MenuFileOpen_Click() {
-    OfferSave();
+std::optional<QString> MDIMain::ChooseFile(const QString& filter, bool (CommonDialog::*show)()) {
+    // A cancel is a failure that ends the command; so is an empty name.
     CommonFileDialog.CancelError = true;
     CommonFileDialog.Flags = CommonDialog::OFNHideReadOnly;
-    CommonFileDialog.Filter = kOpenFilter;
+    CommonFileDialog.Filter = filter;
     CommonFileDialog.FilterIndex = 2;
-    if (!CommonFileDialog.ShowOpen()) return;
-    const QString name = CommonFileDialog.FileName;
-    if (name.isEmpty()) return;
+    if (!(CommonFileDialog.*show)() || CommonFileDialog.FileName.isEmpty()) return std::nullopt;
+    return CommonFileDialog.FileName;
+}
+
+void MDIMain::MenuFileOpen_Click() {
+    OfferSave();
+    const std::optional<QString> chosen = ChooseFile(kOpenFilter, &CommonDialog::ShowOpen);
+    if (!chosen) return;
+    const QString& name = *chosen;
     if (name.contains(QLatin1Char('\''))) {
         MsgBox(QStringLiteral(" Cannot Open File Name ") + name + kSpecialCharacters,
                MsgStyle::OkExclamation, QStringLiteral("Open File Error"));
@@ -322,13 +331,9 @@ void MDIMain::MenuFileSave_Click() {
 }
 
 void MDIMain::MenuFileSaveAs_Click() {
-    CommonFileDialog.CancelError = true;
-    CommonFileDialog.Flags = CommonDialog::OFNHideReadOnly;
-    CommonFileDialog.Filter = kSaveFilter;
-    CommonFileDialog.FilterIndex = 2;
-    if (!CommonFileDialog.ShowSave()) return;
-    const QString name = CommonFileDialog.FileName;
-    if (name.isEmpty()) return;
+    const std::optional<QString> chosen = ChooseFile(kSaveFilter, &CommonDialog::ShowSave);
+    if (!chosen) return;
+    const QString& name = *chosen;
     if (name.contains(QLatin1Char('\''))) {
         MsgBox(QStringLiteral(" Cannot Save File Name ") + name + kSpecialCharacters, MsgStyle::Ok,
                QStringLiteral("Save File Error"));
@@ -338,8 +343,9 @@ void MDIMain::MenuFileSaveAs_Click() {
     // without asking.
     auto declined = [&] {
         if (!strProjectFile.isEmpty() &&
-            QFileInfo(strProjectFile).absoluteFilePath().compare(QFileInfo(name).absoluteFilePath(),
-                                                                  Qt::CaseInsensitive) == 0)
+            QFileInfo(strProjectFile)
+                    .absoluteFilePath()
+                    .compare(QFileInfo(name).absoluteFilePath(), Qt::CaseInsensitive) == 0)
             strProjectFile.clear();
     };
     if (name.size() <= 4) {

@@ -30,18 +30,18 @@ class FmCustomACAC;
 
 // Start-up cannot go on: the message says why.
 class StartupError : public std::runtime_error {
-public:
+  public:
     explicit StartupError(const QString& message)
         : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& message() const { return message_; }
 
-private:
+  private:
     QString message_;
 };
 
 class MDIMain : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // Builds the frame on `appFolder`, where the template and the working file lie.
     explicit MDIMain(const QString& appFolder);
     ~MDIMain() override;
@@ -102,10 +102,10 @@ public:
     // How project files are written (tests simulate a full disk through it).
     WriteProjectOptions writeOptions;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     void buildMenus();
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
                      void (MDIMain::*handler)());
@@ -115,6 +115,8 @@ private:
     bool SaveProjectFile();
     // The save offered by New and Open.
     void OfferSave();
+    // Sets up the common dialog for a project file and shows it; none on a cancel.
+    std::optional<QString> ChooseFile(const QString& filter, bool (CommonDialog::*show)());
     // The stored path of the reserved file that `path` names, if any.
     std::optional<QString> ReservedPath(const QString& path) const;
 

@@ -10,10 +10,10 @@ class MDIMain;
 
 class FmCustomACAG : public Form {
     Q_OBJECT
-public:
+  public:
     explicit FmCustomACAG(MDIMain& main);
 
-private:
+  private:
     MDIMain& main_;
 };
 

@@ -1,4 +1,5 @@
-// The custom-schedule results window, asphalt against a second asphalt design or the user's surface.
+// The custom-schedule results window, asphalt against a second asphalt design or the user's
+// surface.
 #pragma once
 
 #include "platform/controls.h"
@@ -10,13 +11,13 @@ class MDIMain;
 
 class FmCustomACAC : public Form {
     Q_OBJECT
-public:
+  public:
     explicit FmCustomACAC(MDIMain& main);
 
     // Heads option Two.
     Label* LblOption;
 
-private:
+  private:
     MDIMain& main_;
 };
 

@@ -31,9 +31,9 @@ DefaultResultsWindow::DefaultResultsWindow(MDIMain& main, const QString& name, c
                    Qt::WindowCloseButtonHint);
     SetColors(this, Qt::black, kGrey);
 
-    LblConstructionType = label(QStringLiteral("LblConstructionType"),
-                                QStringLiteral("MODERATE MAINTENANCE"), 120, 120, 2760, true,
-                                kBlue, 9);
+    LblConstructionType =
+        label(QStringLiteral("LblConstructionType"), QStringLiteral("MODERATE MAINTENANCE"), 120,
+              120, 2760, true, kBlue, 9);
     cells_.insert(QStringLiteral("LblConstructionType"), LblConstructionType);
     label(QStringLiteral("LblYearHead"), QStringLiteral("YEAR"), kYearLeft, 120, kYearWidth, true,
           kBlue, 9);
@@ -89,8 +89,7 @@ Label* DefaultResultsWindow::heading(const QString& name, const QString& text, i
     return label(name, text, 120, top, kTagWidth, true, kBlue, 9);
 }
 
-Label* DefaultResultsWindow::tag(const QString& name, const QString& text, int top,
-                                 bool emphasis) {
+Label* DefaultResultsWindow::tag(const QString& name, const QString& text, int top, bool emphasis) {
     Label* l = label(name, text, kTagLeft, top, kTagWidth, emphasis,
                      emphasis ? kDarkRed : QColor(Qt::black), 7.5);
     if (!name.isEmpty()) cells_.insert(name, l);
@@ -115,14 +114,21 @@ Label* DefaultResultsWindow::yearCell(const QString& name, int top) {
 void DefaultResultsWindow::scheduleRows(int blockTop, const QString& year, const QString& cost,
                                         const QString& inflated, const QString& value,
                                         bool namedTags) {
-    static const char* const kTagNames[] = {
-        "LblFogSealTag",        "LblSlurrySealOneTag",  "LblSlurrySealTwoTag", "LblOverlayTag",
-        "LblSlurrySealThreeTag", "LblSlurrySealFourTag", "LblRotomillTag",      "LblSlurrySealFiveTag",
-        "LblACCPDemolitionTag", ""};
-    static const char* const kTagTexts[] = {
-        "Fog Seal",    "Slurry Seal", "Slurry Seal",           "1.5\" Overlay",
-        "Slurry Seal", "Slurry Seal", "1\" Rotomill / 2\" Overlay", "Slurry Seal",
-        "Demolition/Replacement",    "Salvage Value"};
+    static const char* const kTagNames[] = {"LblFogSealTag",         "LblSlurrySealOneTag",
+                                            "LblSlurrySealTwoTag",   "LblOverlayTag",
+                                            "LblSlurrySealThreeTag", "LblSlurrySealFourTag",
+                                            "LblRotomillTag",        "LblSlurrySealFiveTag",
+                                            "LblACCPDemolitionTag",  ""};
+    static const char* const kTagTexts[] = {"Fog Seal",
+                                            "Slurry Seal",
+                                            "Slurry Seal",
+                                            "1.5\" Overlay",
+                                            "Slurry Seal",
+                                            "Slurry Seal",
+                                            "1\" Rotomill / 2\" Overlay",
+                                            "Slurry Seal",
+                                            "Demolition/Replacement",
+                                            "Salvage Value"};
     for (int i = 0; i < kScheduleRows; ++i) {
         const int top = rowTop(blockTop, i + 1);
         const bool salvage = i == kScheduleRows - 1;
@@ -154,21 +160,28 @@ void DefaultResultsWindow::Form_Activate() {
     QStringList periods;
     ComboBox* list = main_.fmDataEntry().CbxAnalysisPeriod;
     for (int i = 0; i < list->ListCount(); ++i) periods << list->List(i);
-    const DefaultInputs in =
-        ReadDefaultInputs([&vorn](const QString& field) { return vorn.Field(field); }, periods);
+    // A record the computation cannot read changes nothing: the captions and the row stay.
+    DefaultResults results{{}, ResultRow({})};
+    try {
+        const DefaultInputs in =
+            ReadDefaultInputs([&vorn](const QString& field) { return vorn.Field(field); }, periods);
+        results = compute(in);
+    } catch (const std::exception&) {
+        return;
+    }
 
-    // The window's row is replaced by a row of zeros, then edited in place.
-    const int columns = static_cast<int>(recordset().FieldNames().size());
-    main_.dbVORN.Execute(DeleteRowStatement(table()));
-    main_.dbVORN.Execute(ZeroRowStatement(table(), columns));
-    Recordset& rst = recordset();
-    rst.MoveFirst();
-    rst.Edit();
-    const DefaultResults results = compute(in);
     for (const auto& [name, text] : results.captions.Entries()) {
         if (Label* cell = Cell(name)) cell->SetCaption(text);
     }
     showYearCells();
+
+    // The window's row is replaced by a row of zeros, then written in place.
+    Recordset& rst = recordset();
+    const int columns = static_cast<int>(rst.FieldNames().size());
+    main_.dbVORN.Execute(DeleteRowStatement(table()));
+    main_.dbVORN.Execute(ZeroRowStatement(table(), columns));
+    rst.MoveFirst();
+    rst.Edit();
     for (const auto& [column, value] : results.row.Fields()) rst.SetField(column, value);
     rst.Update();
 }

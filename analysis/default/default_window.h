@@ -15,7 +15,7 @@ class Recordset;
 
 class DefaultResultsWindow : public Form {
     Q_OBJECT
-public:
+  public:
     void Form_Activate() override;
     void CmdPlotGraph_Click();
     void CmdPrintForm_Click();
@@ -29,7 +29,7 @@ public:
     // The cell a computation names ("LblOptOneYear(3)" for an element of an array).
     Label* Cell(const QString& name) const;
 
-protected:
+  protected:
     struct Texts {
         QString caption;
         QString optionTwoHeading;
@@ -62,9 +62,9 @@ protected:
 
     MDIMain& main_;
 
-private:
-    Label* label(const QString& name, const QString& text, int left, int top, int width,
-                 bool bold, const QColor& color, double points);
+  private:
+    Label* label(const QString& name, const QString& text, int left, int top, int width, bool bold,
+                 const QColor& color, double points);
     QHash<QString, Label*> cells_;
 };
 

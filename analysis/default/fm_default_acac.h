@@ -7,16 +7,18 @@ namespace orv {
 
 class FmDefaultACAC : public DefaultResultsWindow {
     Q_OBJECT
-public:
+  public:
     explicit FmDefaultACAC(MDIMain& main);
 
-protected:
+  protected:
     QString table() const override { return QStringLiteral("DefaultACAC"); }
     Recordset& recordset() override;
-    DefaultResults compute(const DefaultInputs& in) override { return ComputeDefaultAcac(in, state_); }
+    DefaultResults compute(const DefaultInputs& in) override {
+        return ComputeDefaultAcac(in, state_);
+    }
     void showYearCells() override;
 
-private:
+  private:
     DefaultAcacState state_;
 };
 

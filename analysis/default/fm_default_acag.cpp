@@ -5,12 +5,11 @@
 namespace orv {
 
 FmDefaultACAG::FmDefaultACAG(MDIMain& main)
-    : DefaultResultsWindow(
-          main, QStringLiteral("FmDefaultACAG"),
-          {QStringLiteral(
-               "Default Design Comparitive Analysis - Asphalt Cement Concrete vs Aggregate Pavement"),
-           QStringLiteral("Aggregate"), QStringLiteral("FUTURE COST"),
-           QStringLiteral("Construction Cost")}) {
+    : DefaultResultsWindow(main, QStringLiteral("FmDefaultACAG"),
+                           {QStringLiteral("Default Design Comparitive Analysis - Asphalt Cement "
+                                           "Concrete vs Aggregate Pavement"),
+                            QStringLiteral("Aggregate"), QStringLiteral("FUTURE COST"),
+                            QStringLiteral("Construction Cost")}) {
     // Option two: construction, blading, blade and gravel, salvage, total.
     const int blade = rowTop(kOptionTwoTop, 1);
     tag(QStringLiteral("LblBladeTag"), QString(), blade);

@@ -7,19 +7,21 @@ namespace orv {
 
 class FmDefaultACAG : public DefaultResultsWindow {
     Q_OBJECT
-public:
+  public:
     explicit FmDefaultACAG(MDIMain& main);
 
     // Blade intervals and the level caption last from one activation to the next.
     const DefaultAcagState& state() const { return state_; }
 
-protected:
+  protected:
     QString table() const override { return QStringLiteral("DefaultACAG"); }
     Recordset& recordset() override;
-    DefaultResults compute(const DefaultInputs& in) override { return ComputeDefaultAcag(in, state_); }
+    DefaultResults compute(const DefaultInputs& in) override {
+        return ComputeDefaultAcag(in, state_);
+    }
     void showYearCells() override;
 
-private:
+  private:
     DefaultAcagState state_;
 };
 

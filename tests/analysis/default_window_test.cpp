@@ -13,18 +13,22 @@ using namespace orv::test;
 namespace {
 
 class DefaultWindowTest : public InputsTest {
-protected:
+  protected:
     // A whole project with both rates non-zero.
     void enterProject(const QString& surface) {
         const std::vector<std::pair<QString, QVariant>> fields = {
-            {"Length", 5280}, {"Width", 24}, {"Area", 126720},
-            {"SurfaceDepthOne", 4.0}, {"BaseCourseOne", 8.0}, {"SubgradeOne", 6.0},
-            {"SubgradePrepOne", 1}, {"PavementFabricOne", 0}, {"ConstOptionOne", 0.0},
-            {"SalvageOne", "10"}, {"SurfaceDepthTwo", 6.0}, {"BaseCourseTwo", 6.0},
-            {"SubgradeTwo", 0.0}, {"SubgradePrepTwo", 1}, {"PavementFabricTwo", 1},
-            {"ConstOptionTwo", 2.0}, {"SalvageTwo", "20"}, {"SurfaceTwo", surface},
-            {"InflationRate", 3.5}, {"InterestRate", 6.0}, {"AnalysisPeriod", 1},
-            {"AnalysisText", "30"}, {"ModMaintenance", 1}, {"Maintenance", "Moderate"}};
+            {"Length", 5280},         {"Width", 24},
+            {"Area", 126720},         {"SurfaceDepthOne", 4.0},
+            {"BaseCourseOne", 8.0},   {"SubgradeOne", 6.0},
+            {"SubgradePrepOne", 1},   {"PavementFabricOne", 0},
+            {"ConstOptionOne", 0.0},  {"SalvageOne", "10"},
+            {"SurfaceDepthTwo", 6.0}, {"BaseCourseTwo", 6.0},
+            {"SubgradeTwo", 0.0},     {"SubgradePrepTwo", 1},
+            {"PavementFabricTwo", 1}, {"ConstOptionTwo", 2.0},
+            {"SalvageTwo", "20"},     {"SurfaceTwo", surface},
+            {"InflationRate", 3.5},   {"InterestRate", 6.0},
+            {"AnalysisPeriod", 1},    {"AnalysisText", "30"},
+            {"ModMaintenance", 1},    {"Maintenance", "Moderate"}};
         record().Edit();
         for (const auto& [f, v] : fields) record().SetField(f, v);
         record().Update();
@@ -56,8 +60,8 @@ protected:
 TEST_F(DefaultWindowTest, AggregateUnderEachLevelShowsAndStoresEveryFigure) {
     enterProject("Aggregate");
     FmDefaultACAG& w = main().fmDefaultACAG();
-    for (CheckBox* level : {entry().ChkLowMaintenance, entry().ChkModerateMaintenance,
-                            entry().ChkHighMaintenance}) {
+    for (CheckBox* level :
+         {entry().ChkLowMaintenance, entry().ChkModerateMaintenance, entry().ChkHighMaintenance}) {
         level->SetValue(1);
         calculate();
         ASSERT_TRUE(w.Visible());
@@ -84,10 +88,9 @@ TEST_F(DefaultWindowTest, SecondAsphaltDesignShowsAndStoresEveryFigure) {
     calculate();
     FmDefaultACAC& w = main().fmDefaultACAC();
     ASSERT_TRUE(w.Visible());
-    expectShownAndStored(w, main().rstDefaultACAC, DefaultAcacState{},
-                         [](const DefaultInputs& in, DefaultAcacState& s) {
-                             return ComputeDefaultAcac(in, s);
-                         });
+    expectShownAndStored(
+        w, main().rstDefaultACAC, DefaultAcacState{},
+        [](const DefaultInputs& in, DefaultAcacState& s) { return ComputeDefaultAcac(in, s); });
     EXPECT_EQ(w.LblConstructionType->Caption(), "Moderate Maintenance");
     EXPECT_EQ(w.windowTitle(),
               "Default Design Comparitive Analysis - Asphalt Cement Concrete vs Asphalt Cement "

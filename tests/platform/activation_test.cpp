@@ -1,5 +1,7 @@
 // Activation and window operations: handlers run exactly once per change, and not when
 // a message box closes or the user returns from another application.
+#include "platform/activation.h"
+
 #include <gtest/gtest.h>
 
 #include <QMainWindow>
@@ -9,7 +11,6 @@
 #include <QScreen>
 #include <functional>
 
-#include "platform/activation.h"
 #include "platform/controls.h"
 #include "platform/form.h"
 #include "platform/twips.h"
@@ -31,7 +32,7 @@ struct Log {
 };
 
 class ProbeForm : public Form {
-public:
+  public:
     ProbeForm(Log& log, const QString& name, Kind kind = Kind::TopLevel, QMdiArea* area = nullptr)
         : Form(name, kind, area), log_(log) {
         resize(200, 100);
@@ -48,12 +49,12 @@ public:
         if (onDeactivate) onDeactivate();
     }
 
-private:
+  private:
     Log& log_;
 };
 
 class ActivationTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Settle(); }
     void TearDown() override {
         for (auto* w : QApplication::topLevelWidgets()) w->hide();
@@ -178,8 +179,9 @@ TEST_F(ActivationTest, MdiChildShowsWithFrameAndStandsForTheFrameWhenActive) {
     results.Show();
     Settle();
     UserActivates(&frame);
-    EXPECT_EQ(log.str(), "Results.Load Entry.Deactivate Results.Activate Results.Deactivate "
-                         "Entry.Activate");
+    EXPECT_EQ(log.str(),
+              "Results.Load Entry.Deactivate Results.Activate Results.Deactivate "
+              "Entry.Activate");
     frame.hide();
 }
 

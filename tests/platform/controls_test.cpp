@@ -1,4 +1,6 @@
 // Control semantics: focus, select-all, length limits, check boxes and combo boxes.
+#include "platform/controls.h"
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -6,7 +8,6 @@
 #include <QMessageBox>
 #include <QTest>
 
-#include "platform/controls.h"
 #include "platform/form.h"
 #include "support/app_fixture.h"
 
@@ -17,7 +18,7 @@ using orv::test::UserActivates;
 namespace {
 
 class Window : public Form {
-public:
+  public:
     explicit Window(const QString& name) : Form(name) {
         resize(400, 300);
         a = new TextBox(this, "TbxA", 100, 100, 1500, 300);
@@ -36,7 +37,7 @@ public:
 };
 
 class ControlsTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override {
         for (auto* w : QApplication::topLevelWidgets()) w->hide();
         Settle();

@@ -1,10 +1,11 @@
 // The scripted backend stands in for message boxes, file dialogs and printers.
+#include "platform/dialogs.h"
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QPainter>
 
-#include "platform/dialogs.h"
 #include "support/app_fixture.h"
 
 using namespace orv;

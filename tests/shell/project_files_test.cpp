@@ -1,10 +1,10 @@
 // New, Open, Save, Save As through scripted dialogs, and files that are no project.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <unistd.h>
 
 #include "inputs/fm_data_entry.h"
 #include "support/app_fixture.h"
@@ -24,7 +24,8 @@ QStringList Snapshot(Database db) {
     for (const QString& table : db.TableNames()) {
         Recordset r(db, table);
         r.MoveFirst();
-        for (const QString& f : r.FieldNames()) out << table + "." + f + "=" + r.Field(f).toString();
+        for (const QString& f : r.FieldNames())
+            out << table + "." + f + "=" + r.Field(f).toString();
     }
     return out;
 }
@@ -36,7 +37,7 @@ QByteArray Bytes(const QString& path) {
 }
 
 class ProjectFilesTest : public AppTest {
-protected:
+  protected:
     void setName(const QString& name) {
         main().rstVORN.Edit();
         main().rstVORN.SetField("ProjectName", name);
@@ -112,8 +113,7 @@ TEST_F(ProjectFilesTest, SaveAsThenOpenGivesBackEveryTableRow) {
     EXPECT_FALSE(main().bStateChanged);
     EXPECT_EQ(main().projectFile(), file);
     EXPECT_EQ(Bytes(file), fileBytes);
-    EXPECT_EQ(backend().fileRequests.back().filter,
-              "All Files (*.*)|*.*|VORN Files(*.mdb)|*.mdb");
+    EXPECT_EQ(backend().fileRequests.back().filter, "All Files (*.*)|*.*|VORN Files(*.mdb)|*.mdb");
     // The dialog keeps the name chosen last.
     EXPECT_EQ(backend().fileRequests.back().fileName, file);
 }

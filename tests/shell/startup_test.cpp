@@ -1,13 +1,13 @@
 // Start-up of the whole application: the working copy, the new project, the frame, its
 // menus and the splash window.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QFile>
 #include <QMenuBar>
 #include <QProcess>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "analysis/custom_asphalt/fm_custom_acac.h"
 #include "inputs/fm_costs.h"
@@ -54,7 +54,8 @@ TEST_F(StartupTest, ShowsTheMenusAndLoadsTheWindowsStartUpTouches) {
     QStringList captions;
     for (QAction* menu : main().menuBar()->actions()) {
         captions << menu->text();
-        for (QAction* item : menu->menu()->actions()) captions << item->objectName() + "=" + item->text();
+        for (QAction* item : menu->menu()->actions())
+            captions << item->objectName() + "=" + item->text();
     }
     EXPECT_EQ(captions.join(","),
               "File,MenuFileNew=New,MenuFileOpen=Open,MenuFileSave=Save,MenuFileSaveAs=Save As,"
@@ -149,7 +150,7 @@ TEST_F(StartupTest, DefineOptionsIsRefusedWhileACostOrResultsWindowIsShown) {
 
 // Start-ups in a folder of their own, outside the fixture.
 class StartupFolderTest : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir tmp;
     ScriptedPlatform platform;
     QString folder() const { return tmp.path(); }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
-#include <QAction>
 #include <QTest>
 
 #include "platform/dialogs.h"
@@ -20,7 +20,7 @@ inline void Settle(int rounds = 3) {
 
 // Installs a scripted backend for the test's lifetime.
 class ScriptedPlatform {
-public:
+  public:
     ScriptedPlatform() {
         auto b = std::make_unique<ScriptedBackend>();
         backend_ = b.get();
@@ -30,7 +30,7 @@ public:
     ScriptedBackend& operator*() { return *backend_; }
     ScriptedBackend* operator->() { return backend_; }
 
-private:
+  private:
     ScriptedBackend* backend_;
     std::unique_ptr<PlatformBackend> previous_;
 };
@@ -67,7 +67,7 @@ inline void PlaceTemplate(const QString& folder) {
 // The whole application, started in-process as main() starts it, on a fresh temporary
 // application folder and with a scripted platform backend.
 class AppTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(tmp_.isValid());
         PlaceTemplate(folder());
