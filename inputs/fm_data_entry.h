@@ -71,9 +71,6 @@ class FmDataEntry : public Form {
 
     CheckBox* LevelBox(Level level) const;
 
-    // The text of the last message of a field check.
-    const QString& LastMessage() const { return strMessage; }
-
   private:
     class Levels;
 

@@ -151,6 +151,9 @@ void MDIMain::MDIForm_Load() {
     fmPlotResults().Hide();
     fmLogo().Move(0, 0);
     fmLogo().Show();
+    // The data entry window reloads when it is first activated; until then a save must
+    // not write its empty fields over the new project.
+    fmDataEntry().ResetEntries();
     bStateChanged = false;
 }
 

@@ -397,10 +397,11 @@ TEST_F(DataEntryTest, ListsFallBackToTheirFirstEntry) {
     };
     const Case cases[] = {
         {w.CbxMonth, "jan", "Jan"},        {w.CbxMonth, "March", "Jan"},
-        {w.CbxMonth, "Mar", "Mar"},          {w.CbxMonth, "mar", "Jan"},        {w.CbxYear, "2020", "2020"},
-        {w.CbxYear, "2021", "2001"},       {w.CbxSalvageOne, " 5", "0"},
-        {w.CbxSalvageTwo, "15", "0"},      {w.CbxSalvageTwo, "10", "10"},
-        {w.CbxAnalysisPeriod, "25", "20"}, {w.CbxAnalysisPeriod, "40", "40"},
+        {w.CbxMonth, "Mar", "Mar"},        {w.CbxMonth, "mar", "Jan"},
+        {w.CbxYear, "2020", "2020"},       {w.CbxYear, "2021", "2001"},
+        {w.CbxSalvageOne, " 5", "0"},      {w.CbxSalvageTwo, "15", "0"},
+        {w.CbxSalvageTwo, "10", "10"},     {w.CbxAnalysisPeriod, "25", "20"},
+        {w.CbxAnalysisPeriod, "40", "40"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.list->objectName().toStdString() + " " + c.typed);

@@ -95,6 +95,16 @@ TEST_F(StartupTest, SplashStandsOverTheDataEntryWindowUntilOK) {
     EXPECT_EQ(ActivationTracker::instance().current(), &main().fmDataEntry());
 }
 
+TEST_F(StartupTest, ASaveWhileTheSplashStandsKeepsTheNewProject) {
+    backend().fileNames.push_back(path("early.mdb"));
+    menu("MenuFileSave");
+    Database saved = Database::Open(path("early.mdb"), Database::Mode::ReadOnly);
+    Recordset r(saved, "VORN");
+    r.MoveFirst();
+    EXPECT_EQ(r.Text("ProjectName"), "New Project");
+    EXPECT_EQ(r.Text("AnalysisText"), "30");
+}
+
 TEST_F(StartupTest, ExitEndsAtOnceWithoutAQuestion) {
     main().bStateChanged = true;
     menu("MenuFileExit");
