@@ -154,19 +154,12 @@ void FmCosts::BuildControls() {
     }
     TbxAsphaltCost = boxes_.front().box;
 
-    int x = kClientW - 120 - 4 * kButtonW - 3 * 120;
-    auto button = [&](const char* name, const char* caption) {
-        auto* b = new Button(this, QString::fromLatin1(name), QString::fromLatin1(caption), x,
-                             kButtonTop, kButtonW, kButtonH);
-        x += kButtonW + 120;
-        QWidget::setTabOrder(previous, b);
-        previous = b;
-        return b;
-    };
-    CmdReset = button("CmdReset", "Reset");
-    CmdSave = button("CmdSave", "Save Changes");
-    CmdPrintForm = button("CmdPrintForm", "Print Form");
-    CmdClose = button("CmdClose", "Close");
+    ButtonRow buttons(this, previous, kClientW - 120 - 4 * kButtonW - 3 * 120, kButtonTop, kButtonW,
+                      kButtonH, 120);
+    CmdReset = buttons.Add(QStringLiteral("CmdReset"), QStringLiteral("Reset"));
+    CmdSave = buttons.Add(QStringLiteral("CmdSave"), QStringLiteral("Save Changes"));
+    CmdPrintForm = buttons.Add(QStringLiteral("CmdPrintForm"), QStringLiteral("Print Form"));
+    CmdClose = buttons.Add(QStringLiteral("CmdClose"), QStringLiteral("Close"));
     CmdReset->Click = [this] { ResetEntries(); };
     CmdSave->Click = [this] { SaveEntries(); };
     CmdPrintForm->Click = [this] { CmdPrintForm_Click(); };

@@ -347,24 +347,13 @@ QString FmDataEntry::UserSurface() const {
 
 // ---- Loading and storing
 
-void FmDataEntry::SelectEqualEntries(ComboBox* list, const QString& text, int count) {
-    for (int i = 0; i < count && i < list->ListCount(); ++i)
-        if (list->List(i) == text) list->SetListIndex(i);
-}
-
 void FmDataEntry::ShowListText(ComboBox* list, const QString& text) {
     // The shown entry is also the selected one, so the list opens on it.
-    const int index = EntryIndex(Entries(list), text);
+    const int index = EntryIndex(list->Entries(), text);
     if (index >= 0)
         list->SetListIndex(index);
     else
         list->SetText(text);
-}
-
-QStringList FmDataEntry::Entries(const ComboBox* list) {
-    QStringList entries;
-    for (int i = 0; i < list->ListCount(); ++i) entries << list->List(i);
-    return entries;
 }
 
 void FmDataEntry::ResetEntries() {
@@ -390,16 +379,16 @@ void FmDataEntry::ResetEntries() {
     TbxSubgradeOne->SetText(plain("SubgradeOne"));
     ChkSubgradePrepOne->SetValue(flag("SubgradePrepOne"));
     ChkPavementFabricOne->SetValue(flag("PavementFabricOne"));
-    SelectEqualEntries(CbxSalvageOne, text("SalvageOne"), 4);
+    CbxSalvageOne->SelectEqualEntries(text("SalvageOne"), 4);
     LblConstOptionOne->SetCaption(text("ConstOptionOneLabel"));
     TbxConstOptionOne->SetText(plain("ConstOptionOne"));
-    SelectEqualEntries(CbxSurfaceTwo, text("SurfaceTwo"), 3);
+    CbxSurfaceTwo->SelectEqualEntries(text("SurfaceTwo"), 3);
     TbxSurfaceDepthTwo->SetText(plain("SurfaceDepthTwo"));
     TbxBaseTwo->SetText(plain("BaseCourseTwo"));
     TbxSubgradeTwo->SetText(plain("SubgradeTwo"));
     ChkSubgradePrepTwo->SetValue(flag("SubgradePrepTwo"));
     ChkPavementFabricTwo->SetValue(flag("PavementFabricTwo"));
-    SelectEqualEntries(CbxSalvageTwo, text("SalvageTwo"), 4);
+    CbxSalvageTwo->SelectEqualEntries(text("SalvageTwo"), 4);
     LblConstOptionTwo->SetCaption(text("ConstOptionTwoLabel"));
     TbxConstOptionTwo->SetText(plain("ConstOptionTwo"));
     TbxInflationRate->SetText(plain("InflationRate"));
@@ -487,7 +476,7 @@ void FmDataEntry::CheckLengthOrWidth(TextBox* box, RangeBox rule) {
 }
 
 void FmDataEntry::CheckList(ComboBox* list) {
-    const QStringList entries = Entries(list);
+    const QStringList entries = list->Entries();
     if (auto fallback = ListFallback(entries, list->Text())) {
         list->SetListIndex(*fallback);
         return;
@@ -498,7 +487,7 @@ void FmDataEntry::CheckList(ComboBox* list) {
 }
 
 void FmDataEntry::CbxSurfaceTwo_Change() {
-    if (auto fallback = ListFallback(Entries(CbxSurfaceTwo), CbxSurfaceTwo->Text()))
+    if (auto fallback = ListFallback(CbxSurfaceTwo->Entries(), CbxSurfaceTwo->Text()))
         CbxSurfaceTwo->SetListIndex(*fallback);
 }
 

@@ -91,8 +91,6 @@ class FmDataEntry : public Form {
     void ShowMessage(const QString& text, MsgStyle style, const QString& title);
     void ShowResults(const CalculateAction& action);
     void ShowListText(ComboBox* list, const QString& text);
-    static QStringList Entries(const ComboBox* list);
-    void SelectEqualEntries(ComboBox* list, const QString& text, int count);
     QString UserSurface() const;
 
     MDIMain& main_;

@@ -58,19 +58,12 @@ FmDefineOptions::FmDefineOptions(MDIMain& main)
         top += kStep;
     }
 
-    int x = kClientW - 240 - 4 * kButtonW - 3 * kButtonGap;
-    auto button = [&](const char* name, const char* caption) {
-        auto* b = new Button(this, QString::fromLatin1(name), QString::fromLatin1(caption), x,
-                             kButtonTop, kButtonW, kButtonH);
-        x += kButtonW + kButtonGap;
-        QWidget::setTabOrder(previous, b);
-        previous = b;
-        return b;
-    };
-    CmdDefault = button("CmdDefault", "Reset Defaults");
-    CmdReset = button("CmdReset", "Reset To Saved");
-    CmdSave = button("CmdSave", "Save");
-    CmdExit = button("CmdExit", "Exit");
+    ButtonRow buttons(this, previous, kClientW - 240 - 4 * kButtonW - 3 * kButtonGap, kButtonTop,
+                      kButtonW, kButtonH, kButtonGap);
+    CmdDefault = buttons.Add(QStringLiteral("CmdDefault"), QStringLiteral("Reset Defaults"));
+    CmdReset = buttons.Add(QStringLiteral("CmdReset"), QStringLiteral("Reset To Saved"));
+    CmdSave = buttons.Add(QStringLiteral("CmdSave"), QStringLiteral("Save"));
+    CmdExit = buttons.Add(QStringLiteral("CmdExit"), QStringLiteral("Exit"));
 
     for (const NameBox& n : Boxes()) n.box->LostFocus = [this, n] { Box_LostFocus(n); };
     CmdDefault->Click = [this] { CmdDefault_Click(); };

@@ -21,11 +21,9 @@ void ActivationTracker::switchTo(Form* form) {
     Form* previous = current_;
     current_ = form;
     ++changes_;
-    ++depth_;
     if (previous) previous->Form_Deactivate();
     // A deactivation handler that activated yet another window has superseded this one.
     if (form && current_ == form) form->Form_Activate();
-    --depth_;
 }
 
 void ActivationTracker::activate(Form* form) {

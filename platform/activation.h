@@ -52,7 +52,6 @@ class ActivationTracker : public QObject {
     // A window the program asked the window system to activate, whose activation event
     // has not come back yet. Events for other windows are stale until then.
     QPointer<QWidget> pending_;
-    int depth_ = 0;
     bool enabled_ = true;
     int changes_ = 0;
 };

@@ -95,8 +95,6 @@ void TextBox::focusInEvent(QFocusEvent* e) {
     selectOnRelease_ = e->reason() == Qt::MouseFocusReason;
 }
 
-void TextBox::mousePressEvent(QMouseEvent* e) { QLineEdit::mousePressEvent(e); }
-
 void TextBox::mouseReleaseEvent(QMouseEvent* e) {
     QLineEdit::mouseReleaseEvent(e);
     if (selectOnRelease_) {
@@ -138,6 +136,14 @@ void Button::keyPressEvent(QKeyEvent* e) {
         return;
     }
     QPushButton::keyPressEvent(e);
+}
+
+Button* ButtonRow::Add(const QString& name, const QString& caption) {
+    auto* b = new Button(parent_, name, caption, x_, top_, width_, height_);
+    x_ += width_ + gap_;
+    if (previous_) QWidget::setTabOrder(previous_, b);
+    previous_ = b;
+    return b;
 }
 
 // ---- CheckBox
@@ -236,6 +242,17 @@ void ComboBox::SetListIndex(int i) {
         setEditText(i >= 0 && i < count() ? itemText(i) : QString());
     }
     if (i >= 0 && i < count() && Click) Click();
+}
+
+QStringList ComboBox::Entries() const {
+    QStringList entries;
+    for (int i = 0; i < count(); ++i) entries << itemText(i);
+    return entries;
+}
+
+void ComboBox::SelectEqualEntries(const QString& text, int entries) {
+    for (int i = 0; i < entries && i < count(); ++i)
+        if (itemText(i) == text) SetListIndex(i);
 }
 
 void ComboBox::SetText(const QString& t) {

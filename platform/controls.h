@@ -39,7 +39,6 @@ class TextBox : public QLineEdit {
 
   protected:
     void focusInEvent(QFocusEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
   private:
@@ -99,6 +98,10 @@ class ComboBox : public QComboBox {
     void Clear();
     int ListCount() const { return count(); }
     QString List(int i) const { return itemText(i); }
+    QStringList Entries() const;
+    // Selects, in turn, every one of the first `count` entries whose text equals `text`
+    // (each running Click), so the last equal one stays selected.
+    void SelectEqualEntries(const QString& text, int count);
     int ListIndex() const { return currentIndex(); }
     // Selects entry i (its text becomes the box's text) and runs Click; -1 clears the
     // selection and runs nothing.
@@ -115,6 +118,26 @@ class ComboBox : public QComboBox {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+// Buttons placed left to right at `top`, `gap` twips apart, each following the previous
+// control in the tab order.
+class ButtonRow {
+  public:
+    ButtonRow(QWidget* parent, QWidget* previous, int left, int top, int width, int height, int gap)
+        : parent_(parent),
+          previous_(previous),
+          x_(left),
+          top_(top),
+          width_(width),
+          height_(height),
+          gap_(gap) {}
+    Button* Add(const QString& name, const QString& caption);
+
+  private:
+    QWidget* parent_;
+    QWidget* previous_;
+    int x_, top_, width_, height_, gap_;
 };
 
 // A line or shape drawn on a window.

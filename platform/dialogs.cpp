@@ -148,22 +148,22 @@ MsgAnswer ScriptedBackend::messageBox(const QString& text, MsgStyle style, const
     return MsgAnswer::Ok;
 }
 
+std::optional<QString> ScriptedBackend::nextFileName(const FileRequest& request) {
+    fileRequests.push_back(request);
+    if (fileNames.empty()) return std::nullopt;
+    auto name = fileNames.front();
+    fileNames.pop_front();
+    return name;
+}
+
 std::optional<QString> ScriptedBackend::openFileName(const QString& title, const QString& filter,
                                                      int filterIndex, const QString& fileName) {
-    fileRequests.push_back({false, title, filter, filterIndex, fileName});
-    if (fileNames.empty()) return std::nullopt;
-    auto n = fileNames.front();
-    fileNames.pop_front();
-    return n;
+    return nextFileName({false, title, filter, filterIndex, fileName});
 }
 
 std::optional<QString> ScriptedBackend::saveFileName(const QString& title, const QString& filter,
                                                      int filterIndex, const QString& fileName) {
-    fileRequests.push_back({true, title, filter, filterIndex, fileName});
-    if (fileNames.empty()) return std::nullopt;
-    auto n = fileNames.front();
-    fileNames.pop_front();
-    return n;
+    return nextFileName({true, title, filter, filterIndex, fileName});
 }
 
 bool ScriptedBackend::printerSetup() {

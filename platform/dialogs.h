@@ -121,6 +121,9 @@ class ScriptedBackend : public PlatformBackend {
     QStringList installedPrinters() override { return printers; }
     void printImage(const QImage& image) override;
     void printPages(int pageCount, const PagePainter& paint) override;
+
+  private:
+    std::optional<QString> nextFileName(const FileRequest& request);
 };
 
 }  // namespace orv

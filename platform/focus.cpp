@@ -43,14 +43,6 @@ void FocusTracker::watch(QWidget* control, std::function<void()> gotFocus,
     if (lostFocus) h->lostFocus = std::move(lostFocus);
 }
 
-void FocusTracker::setLostFocus(QWidget* control, std::function<void()> handler) {
-    watch(control, {}, std::move(handler));
-}
-
-void FocusTracker::setGotFocus(QWidget* control, std::function<void()> handler) {
-    watch(control, std::move(handler), {});
-}
-
 QWidget* FocusTracker::controlOf(QWidget* w) const {
     // The inner line edit of a combo box stands for the combo box.
     for (; w; w = w->parentWidget()) {

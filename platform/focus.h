@@ -19,8 +19,6 @@ class FocusTracker : public QObject {
 
     // Registers a control; its handlers run as above. Either may be empty.
     void watch(QWidget* control, std::function<void()> gotFocus, std::function<void()> lostFocus);
-    void setLostFocus(QWidget* control, std::function<void()> handler);
-    void setGotFocus(QWidget* control, std::function<void()> handler);
 
   private:
     FocusTracker();

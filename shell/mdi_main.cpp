@@ -181,10 +181,7 @@ void MDIMain::ResetOptionLabels() {
     entry.CbxSurfaceTwo->AddItem(QStringLiteral("Aggregate"));
     entry.CbxSurfaceTwo->AddItem(QStringLiteral("Hot Mix Asphalt #2"));
     entry.CbxSurfaceTwo->AddItem(text("SurfaceOptionTwoLabel"));
-    for (int i = 0; i < 3; ++i) {
-        if (entry.CbxSurfaceTwo->List(i) == text("SurfaceTwo"))
-            entry.CbxSurfaceTwo->SetListIndex(i);
-    }
+    entry.CbxSurfaceTwo->SelectEqualEntries(text("SurfaceTwo"), 3);
     entry.LblConstOptionOne->SetCaption(text("ConstOptionOneLabel"));
     entry.LblConstOptionTwo->SetCaption(text("ConstOptionTwoLabel"));
 

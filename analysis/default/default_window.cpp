@@ -157,9 +157,7 @@ void DefaultResultsWindow::Form_Activate() {
     main_.fmCosts().SaveEntries();
 
     Recordset& vorn = main_.rstVORN;
-    QStringList periods;
-    ComboBox* list = main_.fmDataEntry().CbxAnalysisPeriod;
-    for (int i = 0; i < list->ListCount(); ++i) periods << list->List(i);
+    const QStringList periods = main_.fmDataEntry().CbxAnalysisPeriod->Entries();
     // A record the computation cannot read changes nothing: the captions and the row stay.
     DefaultResults results{{}, ResultRow({})};
     try {
