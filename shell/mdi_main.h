@@ -27,6 +27,7 @@ class FmDefaultACAG;
 class FmDefaultACAC;
 class FmCustomACAG;
 class FmCustomACAC;
+class FmDefaultACPC;
 
 // Start-up cannot go on: the message says why.
 class StartupError : public std::runtime_error {
@@ -78,6 +79,8 @@ class MDIMain : public QMainWindow {
     FmDefaultACAC& fmDefaultACAC();
     FmCustomACAG& fmCustomACAG();
     FmCustomACAC& fmCustomACAC();
+    // The concrete comparison windows; no command of the system shows them.
+    FmDefaultACPC& fmDefaultACPC();
 
     CommonDialog CommonFileDialog;
 
@@ -137,6 +140,7 @@ class MDIMain : public QMainWindow {
     std::unique_ptr<FmDefaultACAC> defaultACAC_;
     std::unique_ptr<FmCustomACAG> customACAG_;
     std::unique_ptr<FmCustomACAC> customACAC_;
+    std::unique_ptr<FmDefaultACPC> defaultACPC_;
 };
 
 }  // namespace orv
