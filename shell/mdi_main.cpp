@@ -80,6 +80,12 @@ FmCustomACAG& MDIMain::fmCustomACAG() { return use(customACAG_, *this); }
 FmCustomACAC& MDIMain::fmCustomACAC() { return use(customACAC_, *this); }
 FmDefaultACPC& MDIMain::fmDefaultACPC() { return use(defaultACPC_, *this); }
 
+std::vector<Form*> MDIMain::AllWindows() {
+    return {&fmDataEntry(),   &fmCosts(),       &fmDefineOptions(), &fmLogo(),
+            &fmPlotResults(), &fmDefaultACAG(), &fmDefaultACAC(),   &fmCustomACAG(),
+            &fmCustomACAC(),  &fmDefaultACPC()};
+}
+
 QAction* MDIMain::addItem(QMenu* menu, const QString& name, const QString& caption,
                           void (MDIMain::*handler)()) {
     auto* action = menu->addAction(caption);

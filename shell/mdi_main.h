@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
 #include "platform/database.h"
 #include "platform/dialogs.h"
@@ -28,6 +29,7 @@ class FmDefaultACAC;
 class FmCustomACAG;
 class FmCustomACAC;
 class FmDefaultACPC;
+class Form;
 
 // Start-up cannot go on: the message says why.
 class StartupError : public std::runtime_error {
@@ -81,6 +83,9 @@ class MDIMain : public QMainWindow {
     FmCustomACAC& fmCustomACAC();
     // The concrete comparison windows; no command of the system shows them.
     FmDefaultACPC& fmDefaultACPC();
+    // Every window of the application, each loaded (hidden) if it was not yet. A new window
+    // belongs in this list, so the checks that walk every window cover it.
+    std::vector<Form*> AllWindows();
 
     CommonDialog CommonFileDialog;
 
