@@ -457,7 +457,7 @@ void CustomScheduleWindow::ComputeRow(int o, int i) {
                 k == i ? p.inflatedCaption : opt.Inflated[k]->Caption();
             value[static_cast<size_t>(k)] = k == i ? p.valueCaption : opt.Value[k]->Caption();
         }
-        const ScheduleTotals t =
+        const OptionTotals t =
             ShownOptionTotals(opt.ConstInflated->Caption(), opt.ConstValue->Caption(), inflated,
                               value, opt.SalvageInflated->Caption(), opt.SalvageValue->Caption());
         opt.Cost[i]->SetCaption(p.costCaption);

@@ -151,10 +151,10 @@ RowPrice PriceRow(const ActivityList& list, const QStringList& entries, const QS
     return p;
 }
 
-ScheduleTotals ShownOptionTotals(const QString& constInflated, const QString& constValue,
-                                 std::span<const QString> rowsInflated,
-                                 std::span<const QString> rowsValue, const QString& salvageInflated,
-                                 const QString& salvageValue) {
+OptionTotals ShownOptionTotals(const QString& constInflated, const QString& constValue,
+                               std::span<const QString> rowsInflated,
+                               std::span<const QString> rowsValue, const QString& salvageInflated,
+                               const QString& salvageValue) {
     float future = Narrow(CaptionAmount(constInflated), "A future-cost total");
     float present = Narrow(CaptionAmount(constValue), "A present-worth total");
     for (size_t i = 0; i < rowsInflated.size() && i < rowsValue.size(); ++i) {

@@ -122,16 +122,16 @@ RowPrice PriceRow(const ActivityList& list, const QStringList& entries, const QS
                   const QString& yearText, const QString& depthText,
                   const QString& constructionCaption, const PricingContext& context);
 
-struct ScheduleTotals {
+struct OptionTotals {
     float future = 0, present = 0;
     QString futureCaption, presentCaption;
 };
 // Future-cost and present-worth totals from the amounts as shown: construction plus the
 // nine rows less the salvage, each sum narrowed.
-ScheduleTotals ShownOptionTotals(const QString& constInflated, const QString& constValue,
-                                 std::span<const QString> rowsInflated,
-                                 std::span<const QString> rowsValue, const QString& salvageInflated,
-                                 const QString& salvageValue);
+OptionTotals ShownOptionTotals(const QString& constInflated, const QString& constValue,
+                               std::span<const QString> rowsInflated,
+                               std::span<const QString> rowsValue, const QString& salvageInflated,
+                               const QString& salvageValue);
 
 // ---- Construction, salvage and totals
 
@@ -219,7 +219,7 @@ struct LoadedOption {
     bool hasDesign = false;
     ConstructionBlock block;
     std::array<LoadedRow, kCustomRows> rows;
-    ScheduleTotals totals;
+    OptionTotals totals;
     std::vector<QString> messages;  // depth messages of stored depths out of range
 };
 struct LoadRules {

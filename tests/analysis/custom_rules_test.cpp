@@ -190,7 +190,7 @@ TEST(CustomRules, TotalsComeFromTheAmountsAsShown) {
     std::array<QString, 9> inflated, value;
     inflated.fill("$ 0");
     value.fill("$ 0");
-    ScheduleTotals t = ShownOptionTotals("$ 100,000", "$ 100,000", inflated, value, "$ 0", "$ 0");
+    OptionTotals t = ShownOptionTotals("$ 100,000", "$ 100,000", inflated, value, "$ 0", "$ 0");
     EXPECT_EQ(t.futureCaption, "$ 100,000");
     inflated[0] = "$ 5,796";
     value[0] = "$ 4,110";
