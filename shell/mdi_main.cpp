@@ -77,6 +77,12 @@ FmDefaultACAC& MDIMain::fmDefaultACAC() { return use(defaultACAC_, *this); }
 FmCustomACAG& MDIMain::fmCustomACAG() { return use(customACAG_, *this); }
 FmCustomACAC& MDIMain::fmCustomACAC() { return use(customACAC_, *this); }
 
+std::vector<Form*> MDIMain::AllWindows() {
+    return {&fmDataEntry(),   &fmCosts(),       &fmDefineOptions(),
+            &fmLogo(),        &fmPlotResults(), &fmDefaultACAG(),
+            &fmDefaultACAC(), &fmCustomACAG(),  &fmCustomACAC()};
+}
+
 QAction* MDIMain::addItem(QMenu* menu, const QString& name, const QString& caption,
                           void (MDIMain::*handler)()) {
     auto* action = menu->addAction(caption);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
 #include "platform/database.h"
 #include "platform/dialogs.h"
@@ -27,6 +28,7 @@ class FmDefaultACAG;
 class FmDefaultACAC;
 class FmCustomACAG;
 class FmCustomACAC;
+class Form;
 
 // Start-up cannot go on: the message says why.
 class StartupError : public std::runtime_error {
@@ -78,6 +80,9 @@ class MDIMain : public QMainWindow {
     FmDefaultACAC& fmDefaultACAC();
     FmCustomACAG& fmCustomACAG();
     FmCustomACAC& fmCustomACAC();
+    // Every window of the application, each loaded (hidden) if it was not yet. A new window
+    // belongs in this list, so the checks that walk every window cover it.
+    std::vector<Form*> AllWindows();
 
     CommonDialog CommonFileDialog;
 

@@ -15,11 +15,15 @@ const QColor kBlue(0, 0, 192);
 const QColor kDarkRed(128, 0, 0);
 const QColor kGrey(224, 224, 224);
 
-// Columns in twips: tag, year, cost today, future cost, present worth.
+// Columns in twips: tag, year, cost today, future cost, present worth. The heads of the
+// money columns stand right-aligned over their amounts; a column is as wide as its widest
+// head, "CONSTRUCTION  COST", needs at its font.
 constexpr int kTagLeft = 240, kTagWidth = 2640;
 constexpr int kYearLeft = 2940, kYearWidth = 600;
-constexpr int kMoneyLeft[] = {3660, 5580, 7500};
-constexpr int kMoneyWidth = 1800;
+constexpr int kMoneyWidth = 2100, kMoneyGap = 120;
+constexpr int kMoneyLeft[] = {3660, 3660 + kMoneyWidth + kMoneyGap,
+                              3660 + 2 * (kMoneyWidth + kMoneyGap)};
+constexpr int kClientWidth = kMoneyLeft[2] + kMoneyWidth + 180;
 constexpr int kRowHeight = 225;
 
 }  // namespace
@@ -37,12 +41,14 @@ DefaultResultsWindow::DefaultResultsWindow(MDIMain& main, const QString& name, c
     cells_.insert(QStringLiteral("LblConstructionType"), LblConstructionType);
     label(QStringLiteral("LblYearHead"), QStringLiteral("YEAR"), kYearLeft, 120, kYearWidth, true,
           kBlue, 9);
-    label(QStringLiteral("LblCostHead"), QStringLiteral("CONSTRUCTION  COST"), kMoneyLeft[0], 120,
-          kMoneyWidth, true, kBlue, 9);
-    label(QStringLiteral("LblFutureHead"), texts.futureHead, kMoneyLeft[1], 120, kMoneyWidth, true,
-          kBlue, 9);
-    label(QStringLiteral("LblPresentHead"), QStringLiteral("PRESENT WORTH"), kMoneyLeft[2], 120,
-          kMoneyWidth, true, kBlue, 9);
+    const QString heads[] = {QStringLiteral("CONSTRUCTION  COST"), texts.futureHead,
+                             QStringLiteral("PRESENT WORTH")};
+    const char* const headNames[] = {"LblCostHead", "LblFutureHead", "LblPresentHead"};
+    for (int i = 0; i < 3; ++i) {
+        label(QString::fromLatin1(headNames[i]), heads[i], kMoneyLeft[i], 120, kMoneyWidth, true,
+              kBlue, 9)
+            ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
 
     // Option one: construction, rows 0 to 9, total.
     heading(QStringLiteral("LblOptionOne"), QStringLiteral("Hot Mix Asphalt"), kOptionOneTop);
@@ -147,7 +153,7 @@ void DefaultResultsWindow::finishLayout(int lastRowTop) {
     PlaceTwips(CmdPlotGraph, 120, top, 1335, 375);
     PlaceTwips(CmdPrintForm, 120, top + 435, 1335, 375);
     PlaceTwips(CmdClose, 120, top + 870, 1335, 375);
-    SetClientSizeTwips(9480, top + 1365);
+    SetClientSizeTwips(kClientWidth, top + 1365);
 }
 
 Label* DefaultResultsWindow::Cell(const QString& name) const { return cells_.value(name); }
