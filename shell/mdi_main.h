@@ -28,6 +28,7 @@ class FmDefaultACAG;
 class FmDefaultACAC;
 class FmCustomACAG;
 class FmCustomACAC;
+class FmDefaultACPC;
 class Form;
 
 // Start-up cannot go on: the message says why.
@@ -80,6 +81,8 @@ class MDIMain : public QMainWindow {
     FmDefaultACAC& fmDefaultACAC();
     FmCustomACAG& fmCustomACAG();
     FmCustomACAC& fmCustomACAC();
+    // The concrete comparison windows; no command of the system shows them.
+    FmDefaultACPC& fmDefaultACPC();
     // Every window of the application, each loaded (hidden) if it was not yet. A new window
     // belongs in this list, so the checks that walk every window cover it.
     std::vector<Form*> AllWindows();
@@ -142,6 +145,7 @@ class MDIMain : public QMainWindow {
     std::unique_ptr<FmDefaultACAC> defaultACAC_;
     std::unique_ptr<FmCustomACAG> customACAG_;
     std::unique_ptr<FmCustomACAC> customACAC_;
+    std::unique_ptr<FmDefaultACPC> defaultACPC_;
 };
 
 }  // namespace orv
