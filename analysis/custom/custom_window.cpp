@@ -22,6 +22,8 @@ const QString kFailureTitle = QStringLiteral("System Status");
 // Columns in twips.
 constexpr int kListLeft = 1275, kListWidth = 2088;
 constexpr int kTagWidth = 2040;
+// The construction row has no year or depth: its caption may reach the money columns.
+constexpr int kConstructionTagWidth = 4300;
 constexpr int kYearLeft = 3495, kYearWidth = 444;
 constexpr int kDepthLeft = 4080, kDepthWidth = 585;
 constexpr int kUnitsLeft = 4750, kUnitsWidth = 885;
@@ -46,6 +48,15 @@ QString optName(const char* pattern, int option) {
 CustomScheduleWindow::CustomScheduleWindow(MDIMain& main, CustomWindowSpec spec)
     : Form(spec.name), main_(main), spec_(std::move(spec)) {
     build();
+}
+
+CustomScheduleWindow::~CustomScheduleWindow() {
+    // The controls go after this object: none of their events may reach its handlers.
+    for (Option& opt : options_) {
+        for (ComboBox* c : opt.Activity) c->Click = c->Change = c->LostFocus = c->GotFocus = {};
+        for (const auto* boxes : {&opt.Year, &opt.Depth})
+            for (TextBox* t : *boxes) t->Change = t->LostFocus = t->GotFocus = {};
+    }
 }
 
 Label* CustomScheduleWindow::label(const QString& name, const QString& text, int left, int top,
@@ -102,12 +113,14 @@ void CustomScheduleWindow::build() {
             l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             return l;
         };
-        auto tag = [&](const QString& name, const QString& text, int top, bool emphasis) {
-            return label(name, text, kListLeft, top + 30, kTagWidth, kLabelHeight, emphasis,
+        auto tag = [&](const QString& name, const QString& text, int top, bool emphasis,
+                       int width = kTagWidth) {
+            return label(name, text, kListLeft, top + 30, width, kLabelHeight, emphasis,
                          emphasis ? kDarkRed : QColor(Qt::black), 7.5);
         };
         tag(spec_.constructionTagNames[static_cast<size_t>(o)],
-            spec_.constructionTags[static_cast<size_t>(o)], b.construction, false);
+            spec_.constructionTags[static_cast<size_t>(o)], b.construction, false,
+            kConstructionTagWidth);
         opt.ConstCost = money(optName("LblOpt%1ConstCost", o), 0, b.construction, false);
         opt.ConstInflated = money(optName("LblOpt%1ConstInflated", o), 1, b.construction, false);
         opt.ConstValue = money(optName("LblOpt%1ConstValue", o), 2, b.construction, false);
