@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
 #include "output/data_env.h"
 #include "platform/database.h"
@@ -28,6 +29,8 @@ class FmDefaultACAG;
 class FmDefaultACAC;
 class FmCustomACAG;
 class FmCustomACAC;
+class FmDefaultACPC;
+class Form;
 
 // Start-up cannot go on: the message says why.
 class StartupError : public std::runtime_error {
@@ -81,6 +84,11 @@ class MDIMain : public QMainWindow {
     FmDefaultACAC& fmDefaultACAC();
     FmCustomACAG& fmCustomACAG();
     FmCustomACAC& fmCustomACAC();
+    // The concrete comparison windows; no command of the system shows them.
+    FmDefaultACPC& fmDefaultACPC();
+    // Every window of the application, each loaded (hidden) if it was not yet. A new window
+    // belongs in this list, so the checks that walk every window cover it.
+    std::vector<Form*> AllWindows();
 
     CommonDialog CommonFileDialog;
 
@@ -140,6 +148,7 @@ class MDIMain : public QMainWindow {
     std::unique_ptr<FmDefaultACAC> defaultACAC_;
     std::unique_ptr<FmCustomACAG> customACAG_;
     std::unique_ptr<FmCustomACAC> customACAC_;
+    std::unique_ptr<FmDefaultACPC> defaultACPC_;
 };
 
 }  // namespace orv

@@ -70,6 +70,8 @@ RowAmounts RowAmountsOf(int index, const AsphaltOptionCells& cells, const Asphal
         case 0:
             return PlainRow(in.FogSealCost, in.Area, rowYear, rates);
         case 3:
+            if (option.concreteRules)
+                return PlainRow(1.5 * in.OverlayCost, in.Area, rowYear, rates);
             return OverlayRow(in.OverlayCost, in.Area, rowYear, rates);
         case 6:
             return RotomillRow(in.RotomillCost, in.OverlayCost, in.Area, rowYear, rates);
@@ -85,8 +87,10 @@ RowAmounts RowAmountsOf(int index, const AsphaltOptionCells& cells, const Asphal
     }
 }
 
-void HidingPass(const AsphaltOptionCells& cells, CellTexts& captions,
-                std::array<bool, kScheduleRows>& yearVisible) {
+}  // namespace
+
+void HideRowsWithoutYear(const AsphaltOptionCells& cells, CellTexts& captions,
+                         std::array<bool, kScheduleRows>& yearVisible) {
     for (int i = 0; i < kScheduleRows; ++i) {
         yearVisible[i] = true;
         if (!(RowYear(captions.Text(CellName(cells.yearArray, i))) > 0)) {
@@ -98,7 +102,7 @@ void HidingPass(const AsphaltOptionCells& cells, CellTexts& captions,
     }
 }
 
-void Totals(const AsphaltOptionCells& cells, CellTexts& captions, ResultRow& row) {
+void OptionTotals(const AsphaltOptionCells& cells, CellTexts& captions, ResultRow& row) {
     auto column = [&](const QString& array) {
         std::vector<QString> treatments;
         for (int i = 0; i < kScheduleRows - 1; ++i) {
@@ -122,8 +126,6 @@ void Totals(const AsphaltOptionCells& cells, CellTexts& captions, ResultRow& row
     row.Set(p + "TotalValue", value);
 }
 
-}  // namespace
-
 double ComputeAsphaltOption(const AsphaltOptionCells& cells, const AsphaltOption& option,
                             const DefaultInputs& in, TotalsAt totalsAt, CellTexts& captions,
                             ResultRow& row, std::array<bool, kScheduleRows>& yearVisible) {
@@ -136,7 +138,7 @@ double ComputeAsphaltOption(const AsphaltOptionCells& cells, const AsphaltOption
     row.Set(p + "ConstCost", k);
     row.Set(p + "ConstInflatedCost", k);
     row.Set(p + "ConstPresentValue", k);
-    if (!(k > 0)) return k;
+    if (!option.concreteRules && !(k > 0)) return k;
 
     for (int i = 0; i < kScheduleRows; ++i) {
         const QString field = p + RowStems()[i];
@@ -145,7 +147,8 @@ double ComputeAsphaltOption(const AsphaltOptionCells& cells, const AsphaltOption
         const RowAmounts a = RowAmountsOf(i, cells, option, in, year, captions);
         const QString todayPattern =
             i == 0 ? kFogSealTodayPattern : (i == 9 ? kMoneyZeroPattern : kMoneyPattern);
-        const QString laterPattern = i == 9 ? kMoneyZeroPattern : kMoneyPattern;
+        const QString laterPattern =
+            i == 9 && !option.concreteRules ? kMoneyZeroPattern : kMoneyPattern;
         captions.Set(CellName(cells.costArray, i), MoneyCaption(a.cost, todayPattern));
         row.Set(field + "Cost", a.cost);
         captions.Set(CellName(cells.inflatedArray, i), MoneyCaption(a.inflated, laterPattern));
@@ -154,11 +157,11 @@ double ComputeAsphaltOption(const AsphaltOptionCells& cells, const AsphaltOption
         row.Set(field + "Value", a.value);
     }
     if (totalsAt == TotalsAt::kBeforeHidingPass) {
-        Totals(cells, captions, row);
-        HidingPass(cells, captions, yearVisible);
+        OptionTotals(cells, captions, row);
+        HideRowsWithoutYear(cells, captions, yearVisible);
     } else {
-        HidingPass(cells, captions, yearVisible);
-        Totals(cells, captions, row);
+        HideRowsWithoutYear(cells, captions, yearVisible);
+        OptionTotals(cells, captions, row);
     }
     return k;
 }

@@ -29,6 +29,10 @@ struct AsphaltOption {
     QString salvagePercent;
     // Years of the salvage factors; none: the row year of the salvage row.
     std::optional<double> salvageYears;
+    // The concrete comparison's rules: the rows are computed whatever the construction cost
+    // (its caller decides whether the option is computed), the overlay is a plain row at
+    // 1.5 x OverlayCost, and the salvage's future cost and present worth show no digit for 0.
+    bool concreteRules = false;
 };
 
 enum class TotalsAt { kBeforeHidingPass, kAfterHidingPass };
@@ -42,10 +46,18 @@ std::optional<QString> ScheduleOption(const AsphaltOptionCells& cells, const Des
                                       const LevelFlags& flags, int16_t analysisYears,
                                       CellTexts& captions);
 
-// Construction (shown and stored whatever its value), then, when it is above 0, the ten rows,
-// the hiding pass and the totals in the given order. Returns the construction cost.
+// Construction (shown and stored whatever its value), then, when it is above 0 (always under
+// the concrete rules), the ten rows, the hiding pass and the totals in the given order.
+// Returns the construction cost.
 double ComputeAsphaltOption(const AsphaltOptionCells& cells, const AsphaltOption& option,
                             const DefaultInputs& in, TotalsAt totalsAt, CellTexts& captions,
                             ResultRow& row, std::array<bool, kScheduleRows>& yearVisible);
+
+// The hiding pass: each year cell shown, then hidden with its row's money cells emptied when
+// the row has no year.
+void HideRowsWithoutYear(const AsphaltOptionCells& cells, CellTexts& captions,
+                         std::array<bool, kScheduleRows>& yearVisible);
+// The three totals from the shown amounts, shown with "$#,##0" and stored.
+void OptionTotals(const AsphaltOptionCells& cells, CellTexts& captions, ResultRow& row);
 
 }  // namespace orv

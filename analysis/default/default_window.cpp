@@ -13,23 +13,26 @@ namespace {
 const QString kFont = QStringLiteral("Arial");
 const QColor kBlue(0, 0, 192);
 const QColor kDarkRed(128, 0, 0);
-const QColor kGrey(224, 224, 224);
 
-// Columns in twips: tag, year, cost today, future cost, present worth.
+// Columns in twips: tag, year, cost today, future cost, present worth. The heads of the
+// money columns stand right-aligned over their amounts; a column is as wide as its widest
+// head, "CONSTRUCTION  COST", needs at its font.
 constexpr int kTagLeft = 240, kTagWidth = 2640;
 constexpr int kYearLeft = 2940, kYearWidth = 600;
-constexpr int kMoneyLeft[] = {3660, 5580, 7500};
-constexpr int kMoneyWidth = 1800;
+constexpr int kMoneyWidth = 2100, kMoneyGap = 120;
+constexpr int kMoneyLeft[] = {3660, 3660 + kMoneyWidth + kMoneyGap,
+                              3660 + 2 * (kMoneyWidth + kMoneyGap)};
+constexpr int kClientWidth = kMoneyLeft[2] + kMoneyWidth + 180;
 constexpr int kRowHeight = 225;
 
 }  // namespace
 
 DefaultResultsWindow::DefaultResultsWindow(MDIMain& main, const QString& name, const Texts& texts)
-    : Form(name), main_(main) {
+    : Form(name), main_(main), back_(texts.back) {
     SetCaption(texts.caption);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    SetColors(this, Qt::black, kGrey);
+    SetColors(this, Qt::black, back_);
 
     LblConstructionType =
         label(QStringLiteral("LblConstructionType"), QStringLiteral("MODERATE MAINTENANCE"), 120,
@@ -37,12 +40,14 @@ DefaultResultsWindow::DefaultResultsWindow(MDIMain& main, const QString& name, c
     cells_.insert(QStringLiteral("LblConstructionType"), LblConstructionType);
     label(QStringLiteral("LblYearHead"), QStringLiteral("YEAR"), kYearLeft, 120, kYearWidth, true,
           kBlue, 9);
-    label(QStringLiteral("LblCostHead"), QStringLiteral("CONSTRUCTION  COST"), kMoneyLeft[0], 120,
-          kMoneyWidth, true, kBlue, 9);
-    label(QStringLiteral("LblFutureHead"), texts.futureHead, kMoneyLeft[1], 120, kMoneyWidth, true,
-          kBlue, 9);
-    label(QStringLiteral("LblPresentHead"), QStringLiteral("PRESENT WORTH"), kMoneyLeft[2], 120,
-          kMoneyWidth, true, kBlue, 9);
+    const QString heads[] = {QStringLiteral("CONSTRUCTION  COST"), texts.futureHead,
+                             QStringLiteral("PRESENT WORTH")};
+    const char* const headNames[] = {"LblCostHead", "LblFutureHead", "LblPresentHead"};
+    for (int i = 0; i < 3; ++i) {
+        label(QString::fromLatin1(headNames[i]), heads[i], kMoneyLeft[i], 120, kMoneyWidth, true,
+              kBlue, 9)
+            ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
 
     // Option one: construction, rows 0 to 9, total.
     heading(QStringLiteral("LblOptionOne"), QStringLiteral("Hot Mix Asphalt"), kOptionOneTop);
@@ -81,7 +86,7 @@ Label* DefaultResultsWindow::label(const QString& name, const QString& text, int
                                    int width, bool bold, const QColor& color, double points) {
     auto* l = new Label(this, name, text, left, top, width, kRowHeight + (points > 8 ? 30 : 0));
     SetFont(l, kFont, points, bold);
-    SetColors(l, color, kGrey);
+    SetColors(l, color, back_);
     return l;
 }
 
@@ -129,12 +134,23 @@ void DefaultResultsWindow::scheduleRows(int blockTop, const QString& year, const
                                             "Slurry Seal",
                                             "Demolition/Replacement",
                                             "Salvage Value"};
+    std::array<QString, kScheduleRows> names, texts;
+    for (int i = 0; i < kScheduleRows; ++i) {
+        if (namedTags) names[i] = QString::fromLatin1(kTagNames[i]);
+        texts[i] = QString::fromLatin1(kTagTexts[i]);
+    }
+    if (!namedTags) names[8] = QStringLiteral("LblPCCPDemolitionTag");
+    scheduleRows(blockTop, year, cost, inflated, value, names, texts);
+}
+
+void DefaultResultsWindow::scheduleRows(int blockTop, const QString& year, const QString& cost,
+                                        const QString& inflated, const QString& value,
+                                        const std::array<QString, kScheduleRows>& tagNames,
+                                        const std::array<QString, kScheduleRows>& tagTexts) {
     for (int i = 0; i < kScheduleRows; ++i) {
         const int top = rowTop(blockTop, i + 1);
         const bool salvage = i == kScheduleRows - 1;
-        QString tagName = namedTags ? QString::fromLatin1(kTagNames[i]) : QString();
-        if (!namedTags && i == 8) tagName = QStringLiteral("LblPCCPDemolitionTag");
-        tag(tagName, QString::fromLatin1(kTagTexts[i]), top, salvage);
+        tag(tagNames[i], tagTexts[i], top, salvage);
         yearCell(CellName(year, i), top)->setObjectName(ElementName(year, i));
         moneyCell(CellName(cost, i), 0, top, salvage)->setObjectName(ElementName(cost, i));
         moneyCell(CellName(inflated, i), 1, top, salvage)->setObjectName(ElementName(inflated, i));
@@ -147,7 +163,7 @@ void DefaultResultsWindow::finishLayout(int lastRowTop) {
     PlaceTwips(CmdPlotGraph, 120, top, 1335, 375);
     PlaceTwips(CmdPrintForm, 120, top + 435, 1335, 375);
     PlaceTwips(CmdClose, 120, top + 870, 1335, 375);
-    SetClientSizeTwips(9480, top + 1365);
+    SetClientSizeTwips(kClientWidth, top + 1365);
 }
 
 Label* DefaultResultsWindow::Cell(const QString& name) const { return cells_.value(name); }
@@ -161,10 +177,10 @@ void DefaultResultsWindow::Form_Activate() {
     // A record the computation cannot read changes nothing: the captions and the row stay.
     DefaultResults results{{}, ResultRow({})};
     try {
-        const DefaultInputs in =
-            ReadDefaultInputs([&vorn](const QString& field) { return vorn.Field(field); }, periods);
-        results = compute(in);
-    } catch (const std::exception&) {
+        results = compute([&vorn](const QString& field) { return vorn.Field(field); }, periods);
+    } catch (const std::exception& e) {
+        activationFailed(QStringLiteral("Reading the project record failed: ") +
+                         QString::fromStdString(e.what()));
         return;
     }
 
@@ -173,15 +189,25 @@ void DefaultResultsWindow::Form_Activate() {
     }
     showYearCells();
 
-    // The window's row is replaced by a row of zeros, then written in place.
+    // The window's row is replaced by a row of zeros, then written in place, all in one
+    // transaction: a failing step leaves the row as it was.
     Recordset& rst = recordset();
-    const int columns = static_cast<int>(rst.FieldNames().size());
-    main_.dbVORN.Execute(DeleteRowStatement(table()));
-    main_.dbVORN.Execute(ZeroRowStatement(table(), columns));
-    rst.MoveFirst();
-    rst.Edit();
-    for (const auto& [column, value] : results.row.Fields()) rst.SetField(column, value);
-    rst.Update();
+    try {
+        Transaction transaction(main_.dbVORN);
+        const int columns = static_cast<int>(rst.FieldNames().size());
+        main_.dbVORN.Execute(DeleteRowStatement(table()));
+        main_.dbVORN.Execute(ZeroRowStatement(table(), columns));
+        rst.MoveFirst();
+        rst.Edit();
+        for (const auto& [column, value] : results.row.Fields()) rst.SetField(column, value);
+        rst.Update();
+        transaction.Commit();
+    } catch (const DbError& e) {
+        rst.CancelUpdate();
+        rst.MoveFirst();
+        activationFailed(QStringLiteral("Storing the results in ") + table() +
+                         QStringLiteral(" failed: ") + e.Message());
+    }
 }
 
 void DefaultResultsWindow::CmdPlotGraph_Click() { main_.fmPlotResults().Show(); }

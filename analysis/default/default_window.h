@@ -2,7 +2,10 @@
 // block, the three buttons and the six-step activation.
 #pragma once
 
+#include <QColor>
 #include <QHash>
+#include <array>
+#include <functional>
 
 #include "analysis/default/default_analysis.h"
 #include "platform/controls.h"
@@ -35,6 +38,7 @@ class DefaultResultsWindow : public Form {
         QString optionTwoHeading;
         QString futureHead;
         QString constructionTag;
+        QColor back = QColor(224, 224, 224);  // window and labels
     };
     DefaultResultsWindow(MDIMain& main, const QString& name, const Texts& texts);
 
@@ -51,14 +55,24 @@ class DefaultResultsWindow : public Form {
     // The schedule rows 0 to 9 of an option: year and money arrays with their tags.
     void scheduleRows(int blockTop, const QString& year, const QString& cost,
                       const QString& inflated, const QString& value, bool namedTags);
+    // The same with the rows' own tag names (empty: none) and texts.
+    void scheduleRows(int blockTop, const QString& year, const QString& cost,
+                      const QString& inflated, const QString& value,
+                      const std::array<QString, kScheduleRows>& tagNames,
+                      const std::array<QString, kScheduleRows>& tagTexts);
     // Places the buttons under the last row and sizes the window.
     void finishLayout(int lastRowTop);
 
-    // The table, its recordset, the computation, and the year cells' visibility.
+    // The table, its recordset, the computation from the project record (a field's value by
+    // name, the analysis-period list's entries), and the year cells' visibility.
     virtual QString table() const = 0;
     virtual Recordset& recordset() = 0;
-    virtual DefaultResults compute(const DefaultInputs& in) = 0;
+    virtual DefaultResults compute(const std::function<QVariant(const QString&)>& recordField,
+                                   const QStringList& periodEntries) = 0;
     virtual void showYearCells() = 0;
+    // An activation that could not read the record or write the row (what failed, and why).
+    // The row then stays as it was.
+    virtual void activationFailed(const QString& what) { (void)what; }
 
     MDIMain& main_;
 
@@ -66,6 +80,7 @@ class DefaultResultsWindow : public Form {
     Label* label(const QString& name, const QString& text, int left, int top, int width, bool bold,
                  const QColor& color, double points);
     QHash<QString, Label*> cells_;
+    QColor back_;
 };
 
 }  // namespace orv

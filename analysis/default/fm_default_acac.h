@@ -13,8 +13,9 @@ class FmDefaultACAC : public DefaultResultsWindow {
   protected:
     QString table() const override { return QStringLiteral("DefaultACAC"); }
     Recordset& recordset() override;
-    DefaultResults compute(const DefaultInputs& in) override {
-        return ComputeDefaultAcac(in, state_);
+    DefaultResults compute(const std::function<QVariant(const QString&)>& recordField,
+                           const QStringList& periodEntries) override {
+        return ComputeDefaultAcac(ReadDefaultInputs(recordField, periodEntries), state_);
     }
     void showYearCells() override;
 

@@ -16,8 +16,9 @@ class FmDefaultACAG : public DefaultResultsWindow {
   protected:
     QString table() const override { return QStringLiteral("DefaultACAG"); }
     Recordset& recordset() override;
-    DefaultResults compute(const DefaultInputs& in) override {
-        return ComputeDefaultAcag(in, state_);
+    DefaultResults compute(const std::function<QVariant(const QString&)>& recordField,
+                           const QStringList& periodEntries) override {
+        return ComputeDefaultAcag(ReadDefaultInputs(recordField, periodEntries), state_);
     }
     void showYearCells() override;
 

@@ -6,9 +6,8 @@ namespace orv {
 
 namespace {
 
-constexpr std::array<const char*, 8> kHighYears = {"2", "5", "10", "15", "20", "25", "30", "35"};
-constexpr std::array<const char*, 8> kModerateYears = {nullptr, "7",  "14", "18",
-                                                       "25",    "32", "39", nullptr};
+const LevelYearTable kAsphaltYears = {{"2", "5", "10", "15", "20", "25", "30", "35"},
+                                      {nullptr, "7", "14", "18", "25", "32", "39", nullptr}};
 
 }  // namespace
 
@@ -24,18 +23,29 @@ int16_t AnalysisYearsOf(const QString& periodEntry) {
     return RoundHalfEven16(LeadingNumber(periodEntry));
 }
 
+const LevelYearTable& AsphaltLevelYears() { return kAsphaltYears; }
+
 ScheduleYears ApplyDefaultSchedule(const LevelFlags& flags, int16_t analysisYears) {
+    return ApplyDefaultSchedule(flags, analysisYears, kAsphaltYears);
+}
+
+ScheduleYears ApplyDefaultSchedule(const LevelFlags& flags, int16_t analysisYears,
+                                   const LevelYearTable& table) {
     ScheduleYears s;
     const QString period = SignedNumberText(static_cast<double>(analysisYears));
+    auto apply = [&s, &period](const std::array<const char*, 8>& years) {
+        for (int i = 0; i < 8; ++i) {
+            if (years[i]) s.yearCells[i] = QString::fromLatin1(years[i]);
+        }
+        s.yearCells[8] = s.yearCells[9] = period;
+    };
     if (flags.HighMaintenance == 1) {
         s.levelCaption = QStringLiteral("High Maintenance");
-        for (int i = 0; i < 8; ++i) s.yearCells[i] = QString::fromLatin1(kHighYears[i]);
-        s.yearCells[8] = s.yearCells[9] = period;
+        apply(table.high);
     }
     if (flags.ModMaintenance == 1) {
         s.levelCaption = QStringLiteral("Moderate Maintenance");
-        for (int i = 1; i <= 6; ++i) s.yearCells[i] = QString::fromLatin1(kModerateYears[i]);
-        s.yearCells[8] = s.yearCells[9] = period;
+        apply(table.moderate);
     }
     if (flags.LowMaintenance == 1) {
         s.levelCaption = QStringLiteral("Low Maintenance");

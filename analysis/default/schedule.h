@@ -36,6 +36,18 @@ struct ScheduleYears {
 };
 ScheduleYears ApplyDefaultSchedule(const LevelFlags& flags, int16_t analysisYears);
 
+// The years of rows 0 to 7 that the High and Moderate levels give a design; null where a
+// level sets no year. Low sets none.
+struct LevelYearTable {
+    std::array<const char*, 8> high;
+    std::array<const char*, 8> moderate;
+};
+// The asphalt design's table, which ApplyDefaultSchedule above uses.
+const LevelYearTable& AsphaltLevelYears();
+// The same schedule under another year table.
+ScheduleYears ApplyDefaultSchedule(const LevelFlags& flags, int16_t analysisYears,
+                                   const LevelYearTable& table);
+
 // The blading schedule of the aggregate surface: the last level (High, Moderate, Low order)
 // whose flag is 1; none when no flag is 1.
 struct BladeSchedule {
