@@ -70,7 +70,8 @@ class Button : public QPushButton {
     void keyPressEvent(QKeyEvent* e) override;
 };
 
-// Click runs whenever the value changes, by the user or by code; Enter toggles it.
+// Click runs whenever the value changes, by the user or by code; Enter toggles it, and so
+// does a mouse click anywhere inside the control.
 class CheckBox : public QCheckBox {
     Q_OBJECT
   public:
@@ -83,6 +84,7 @@ class CheckBox : public QCheckBox {
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
 // An editable list: its text may be none of its entries. Click runs synchronously when an

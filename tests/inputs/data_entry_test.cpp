@@ -501,6 +501,20 @@ TEST_F(DataEntryTest, EnterTogglesTheDesignBoxes) {
     EXPECT_EQ(box->Value(), 1);
 }
 
+// The design boxes are wide with their tick box at the right: a click in the middle of
+// one, on no tick box and often on no text, toggles it as a click on its tick box does.
+TEST_F(DataEntryTest, AClickAtTheCentreOfEveryCheckBoxTogglesIt) {
+    const QList<CheckBox*> boxes = entry().findChildren<CheckBox*>();
+    ASSERT_EQ(boxes.size(), 8);
+    for (int round = 0; round < 2; ++round) {
+        for (CheckBox* box : boxes) {
+            const int before = box->Value();
+            QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+            EXPECT_EQ(box->Value(), 1 - before) << box->objectName().toStdString();
+        }
+    }
+}
+
 TEST_F(DataEntryTest, CalculateOpensTheWindowOfTheComparisonAndLevel) {
     FmDataEntry& w = entry();
     struct Case {
