@@ -179,6 +179,7 @@ void MDIMain::MoveAllFirst() {
 }
 
 void MDIMain::ResetProjectTables() {
+    ++projectGeneration_;
     orv::ResetProjectTables(dbVORN);
     MoveAllFirst();
     strProjectFile.clear();
@@ -316,6 +317,7 @@ void MDIMain::MenuFileOpen_Click() {
     // project is given up.
     try {
         CopyProjectIn(dbVORN, name);
+        ++projectGeneration_;
     } catch (const DbError& e) {
         MsgBox(QStringLiteral(" Cannot Open File ") + name +
                    QStringLiteral(" As A VORN Project: ") + e.Message(),

@@ -107,6 +107,8 @@ class MDIMain : public QMainWindow {
     const QString& templateFile() const { return strTemplateFile; }
     const QString& workFile() const { return strWorkFile; }
     const QString& projectFile() const { return strProjectFile; }
+    // Counts the replacements of the project's tables (start-up, New, Open).
+    int projectGeneration() const { return projectGeneration_; }
     // Exit or the closing of the frame has ended the run.
     bool ended() const { return ended_; }
 
@@ -138,6 +140,7 @@ class MDIMain : public QMainWindow {
     QString strProjectFile;
     std::unique_ptr<WorkingCopyLock> lock_;
     bool ended_ = false;
+    int projectGeneration_ = 0;
 
     std::unique_ptr<FmDataEntry> dataEntry_;
     std::unique_ptr<FmCosts> costs_;
