@@ -198,6 +198,7 @@ TEST_F(PrintReportTest, DefaultAggregateReportPrintsTheStoredProject) {
     EXPECT_EQ(backend().printJobs, 1);
     ASSERT_EQ(backend().pageSetups.size(), 1u);
     EXPECT_EQ(backend().pageSetups[0].marginsTwips, QMarginsF(1440, 720, 1440, 720));
+    EXPECT_EQ(backend().pageSetups[0].documentName, "DRDefaultACAG");
     expectPdf(pdf,
               {"ORVALEN",
                LongDateText(QDate(2026, 3, 5)),
