@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <iostream>
 
 #include "analysis/concrete/fm_default_acpc.h"
 #include "analysis/custom_aggregate/fm_custom_acag.h"
@@ -178,6 +179,7 @@ void MDIMain::MoveAllFirst() {
 
 void MDIMain::ResetProjectTables() {
     orv::ResetProjectTables(dbVORN);
+    ++projectLoads_;
     MoveAllFirst();
     strProjectFile.clear();
     ResetOptionLabels();
@@ -209,6 +211,16 @@ void MDIMain::ResetOptionLabels() {
     names.TbxMaintOptionThree->SetText(text("MaintOptionThreeLabel"));
 
     fmCustomACAC().LblOption->SetCaption(text("SurfaceOptionTwoLabel"));
+}
+
+void MDIMain::StoreLeftEntries(int loadedProject, const std::function<void()>& saveEntries) {
+    if (loadedProject != projectLoads_) return;
+    try {
+        saveEntries();
+    } catch (const std::exception& e) {
+        std::cerr << "Orvalen: the entries of a window that was left were not stored: " << e.what()
+                  << std::endl;
+    }
 }
 
 // ---- Edit menu and Exit
@@ -314,6 +326,7 @@ void MDIMain::MenuFileOpen_Click() {
     // project is given up.
     try {
         CopyProjectIn(dbVORN, name);
+        ++projectLoads_;
     } catch (const DbError& e) {
         MsgBox(QStringLiteral(" Cannot Open File ") + name +
                    QStringLiteral(" As A VORN Project: ") + e.Message(),

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -71,6 +72,16 @@ class MDIMain : public QMainWindow {
     // that show them.
     void ResetOptionLabels();
 
+    // Counts the replacements of the working tables (start-up, New, Open): fields loaded
+    // at an earlier count show another project.
+    int ProjectLoads() const { return projectLoads_; }
+    // Stores an input window's entries as it is left for another window, so the reload at
+    // its next activation gives them back; `loadedProject` is ProjectLoads() as of the
+    // window's last complete reload (-1 for none). Fields of another project or of an
+    // unfinished reload are not stored. Checks nothing, shows nothing, and leaves
+    // bStateChanged; a failure is written to the standard error stream.
+    void StoreLeftEntries(int loadedProject, const std::function<void()>& saveEntries);
+
     // The windows, each loaded on its first use.
     FmDataEntry& fmDataEntry();
     FmCosts& fmCosts();
@@ -135,6 +146,7 @@ class MDIMain : public QMainWindow {
     QString strProjectFile;
     std::unique_ptr<WorkingCopyLock> lock_;
     bool ended_ = false;
+    int projectLoads_ = 0;
 
     std::unique_ptr<FmDataEntry> dataEntry_;
     std::unique_ptr<FmCosts> costs_;
