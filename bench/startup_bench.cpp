@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
 
+#include "analysis/custom_aggregate/fm_custom_acag.h"
 #include "analysis/default/fm_default_acac.h"
 #include "analysis/default/fm_default_acag.h"
 #include "platform/dialogs.h"
@@ -118,6 +119,48 @@ void BM_ActivateDefaultWindow(benchmark::State& state) {
 BENCHMARK(BM_ActivateDefaultWindow<orv::FmDefaultACAG, &orv::MDIMain::fmDefaultACAG>)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ActivateDefaultWindow<orv::FmDefaultACAC, &orv::MDIMain::fmDefaultACAC>)
+    ->Unit(benchmark::kMillisecond);
+
+// One activation of a custom-schedule window whose stored schedule fills all nine rows of
+// both options.
+template <class Window, Window& (orv::MDIMain::*Get)(), orv::Recordset orv::MDIMain::*Table>
+void BM_ActivateCustomWindow(benchmark::State& state) {
+    scripted();
+    Folder folder;
+    orv::Application app(folder.tmp.path());
+    orv::MDIMain& main = app.main();
+    orv::Recordset& r = main.rstVORN;
+    r.Edit();
+    for (auto [f, v] :
+         std::initializer_list<std::pair<const char*, double>>{{"Area", 126720},
+                                                               {"SurfaceDepthOne", 4},
+                                                               {"BaseCourseOne", 8},
+                                                               {"SurfaceDepthTwo", 6},
+                                                               {"BaseCourseTwo", 6},
+                                                               {"InflationRate", 3.5},
+                                                               {"InterestRate", 6},
+                                                               {"CustomMaintenance", 1}})
+        r.SetField(QString::fromLatin1(f), v);
+    r.Update();
+    Window& window = (main.*Get)();
+    orv::Recordset& schedule = main.*Table;
+    schedule.Edit();
+    for (int o = 0; o < 2; ++o) {
+        for (int i = 0; i < orv::kCustomRows; ++i) {
+            const QString& word = orv::kRowWords[i];
+            const QStringList entries =
+                orv::ActivityEntries(*window.spec().activities[static_cast<size_t>(o)],
+                                     {"Other Type One", "Other Type Two", "Other Type Three"});
+            schedule.SetField(orv::ScheduleColumn(o, word, QString()), entries[i % entries.size()]);
+            schedule.SetField(orv::ScheduleColumn(o, word, "Year"), 3 * i + 2);
+            schedule.SetField(orv::ScheduleColumn(o, word, "Depth"), 1.5 + i);
+        }
+    }
+    schedule.Update();
+    for (auto _ : state) window.Form_Activate();
+}
+BENCHMARK(BM_ActivateCustomWindow<orv::FmCustomACAG, &orv::MDIMain::fmCustomACAG,
+                                  &orv::MDIMain::rstCustomACAG>)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -186,7 +186,7 @@ void FmCosts::ResetEntries() {
     for (const CostBox& c : boxes_) c.box->SetText(ShownCost(r.Number(c.field)));
     for (const NameLabel& n : kNameLabels)
         (this->*n.label)->SetCaption(r.Text(QString::fromLatin1(n.field)));
-    loadedProject_ = main_.ProjectLoads();
+    loadedProject_ = main_.projectGeneration();
 }
 
 void FmCosts::SaveEntries() {

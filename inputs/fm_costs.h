@@ -56,7 +56,7 @@ class FmCosts : public Form {
 
     MDIMain& main_;
     std::vector<CostBox> boxes_;
-    // MDIMain::ProjectLoads() as of the last complete ResetEntries; -1 during one.
+    // MDIMain::projectGeneration() as of the last complete ResetEntries; -1 during one.
     int loadedProject_ = -1;
     QString strCostMessage;
 };

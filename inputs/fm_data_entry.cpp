@@ -399,7 +399,7 @@ void FmDataEntry::ResetEntries() {
     ChkModerateMaintenance->SetValue(flag("ModMaintenance"));
     ChkHighMaintenance->SetValue(flag("HighMaintenance"));
     ChkCustomMaintenance->SetValue(flag("CustomMaintenance"));
-    loadedProject_ = main_.ProjectLoads();
+    loadedProject_ = main_.projectGeneration();
 }
 
 void FmDataEntry::Form_Deactivate() {

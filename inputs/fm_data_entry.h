@@ -98,7 +98,7 @@ class FmDataEntry : public Form {
 
     MDIMain& main_;
     std::unique_ptr<Levels> levels_;
-    // MDIMain::ProjectLoads() as of the last complete ResetEntries; -1 during one.
+    // MDIMain::projectGeneration() as of the last complete ResetEntries; -1 during one.
     int loadedProject_ = -1;
     QString strDepthMessage;
     QString strMessage;

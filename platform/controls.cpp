@@ -20,7 +20,7 @@ void placeIfGiven(QWidget* w, int l, int t, int wd, int h) {
 // set stays, however long, and the user may still shorten it.
 class LengthLimit : public QValidator {
   public:
-    LengthLimit(TextBox* box, const int* limit, const QString* committed, const bool* programSet)
+    LengthLimit(TextBox* box, const int* limit, const QString* committed, const int* programSet)
         : QValidator(box), limit_(limit), committed_(committed), programSet_(programSet) {}
     State validate(QString& input, int&) const override {
         if (*programSet_ || *limit_ <= 0) return Acceptable;
@@ -31,7 +31,7 @@ class LengthLimit : public QValidator {
   private:
     const int* limit_;
     const QString* committed_;
-    const bool* programSet_;
+    const int* programSet_;
 };
 
 }  // namespace
@@ -82,10 +82,12 @@ TextBox::TextBox(QWidget* parent, const QString& name, int l, int t, int wd, int
 }
 
 void TextBox::SetText(const QString& t) {
-    // setText goes through the validator too; the limit must not apply to it.
-    programSet_ = true;
+    if (t == text()) return;
+    // setText goes through the validator too; the limit must not apply to it. A Change
+    // handler may set the text again, nested.
+    ++programSet_;
     setText(t);
-    programSet_ = false;
+    --programSet_;
 }
 
 void TextBox::focusInEvent(QFocusEvent* e) {

@@ -25,8 +25,11 @@ class TextBox : public QLineEdit {
             int heightTw = 0);
 
     QString Text() const { return text(); }
-    // Sets the text; runs the Change handler as typing does. The length limit does not apply.
+    // Sets the text; when it differs from the box's text, runs the Change handler at once,
+    // nested inside the caller, as typing does. The length limit does not apply.
     void SetText(const QString& t);
+    // Whether the change being handled was made by SetText rather than by the user.
+    bool ProgramChange() const { return programSet_ > 0; }
     // Limits what the user types (0: no limit); text set by the program may be longer.
     void SetMaxLength(int length) { maxLength_ = length; }
     int MaxLength() const { return maxLength_; }
@@ -44,7 +47,7 @@ class TextBox : public QLineEdit {
   private:
     int maxLength_ = 0;
     QString committed_;
-    bool programSet_ = false;
+    int programSet_ = 0;
     bool selectOnFocus_ = true;
     bool selectOnRelease_ = false;
 };

@@ -178,8 +178,8 @@ void MDIMain::MoveAllFirst() {
 }
 
 void MDIMain::ResetProjectTables() {
+    ++projectGeneration_;
     orv::ResetProjectTables(dbVORN);
-    ++projectLoads_;
     MoveAllFirst();
     strProjectFile.clear();
     ResetOptionLabels();
@@ -214,7 +214,7 @@ void MDIMain::ResetOptionLabels() {
 }
 
 void MDIMain::StoreLeftEntries(int loadedProject, const std::function<void()>& saveEntries) {
-    if (loadedProject != projectLoads_) return;
+    if (loadedProject != projectGeneration_) return;
     try {
         saveEntries();
     } catch (const std::exception& e) {
@@ -326,7 +326,7 @@ void MDIMain::MenuFileOpen_Click() {
     // project is given up.
     try {
         CopyProjectIn(dbVORN, name);
-        ++projectLoads_;
+        ++projectGeneration_;
     } catch (const DbError& e) {
         MsgBox(QStringLiteral(" Cannot Open File ") + name +
                    QStringLiteral(" As A VORN Project: ") + e.Message(),

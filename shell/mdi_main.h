@@ -72,11 +72,8 @@ class MDIMain : public QMainWindow {
     // that show them.
     void ResetOptionLabels();
 
-    // Counts the replacements of the working tables (start-up, New, Open): fields loaded
-    // at an earlier count show another project.
-    int ProjectLoads() const { return projectLoads_; }
     // Stores an input window's entries as it is left for another window, so the reload at
-    // its next activation gives them back; `loadedProject` is ProjectLoads() as of the
+    // its next activation gives them back; `loadedProject` is projectGeneration() as of the
     // window's last complete reload (-1 for none). Fields of another project or of an
     // unfinished reload are not stored. Checks nothing, shows nothing, and leaves
     // bStateChanged; a failure is written to the standard error stream.
@@ -115,6 +112,9 @@ class MDIMain : public QMainWindow {
     const QString& templateFile() const { return strTemplateFile; }
     const QString& workFile() const { return strWorkFile; }
     const QString& projectFile() const { return strProjectFile; }
+    // Counts the replacements of the project's tables (start-up, New, Open): fields
+    // loaded at an earlier count show another project.
+    int projectGeneration() const { return projectGeneration_; }
     // Exit or the closing of the frame has ended the run.
     bool ended() const { return ended_; }
 
@@ -146,7 +146,7 @@ class MDIMain : public QMainWindow {
     QString strProjectFile;
     std::unique_ptr<WorkingCopyLock> lock_;
     bool ended_ = false;
-    int projectLoads_ = 0;
+    int projectGeneration_ = 0;
 
     std::unique_ptr<FmDataEntry> dataEntry_;
     std::unique_ptr<FmCosts> costs_;

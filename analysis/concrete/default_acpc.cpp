@@ -103,7 +103,7 @@ void ComputeConcreteOption(const ConcreteDefaultInputs& ci, CellTexts& c, Result
         row.Set(field + "Value", a.value);
     }
     HideRowsWithoutYear(cells, c, yearVisible);
-    OptionTotals(cells, c, row);
+    DefaultOptionTotals(cells, c, row);
 }
 
 }  // namespace

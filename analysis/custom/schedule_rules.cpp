@@ -205,7 +205,7 @@ float SurfaceTwoUnitCost(const QString& surfaceTwo, const QString& surfaceName, 
 CheckResult CheckYear(const QString& text, double period) {
     if (!IsNumberText(text)) return {QString(), std::nullopt};
     const double year = ReadYear(text);
-    if (year > period) return {QString(), kYearMessage};
+    if (year > period) return {QString(), kScheduleYearMessage};
     if (year < 0) return {QString(), std::nullopt};
     return {FormatByPattern(year + 0.0, QString::fromLatin1(kYearStorePattern)), std::nullopt};
 }
@@ -219,7 +219,7 @@ QString WholePercentText(const QString& text) {
 std::optional<QString> DepthRangeMessage(const QString& text, const QString& unitsCaption) {
     const double depth = ReadDepth(text);
     if (depth >= 0 && depth <= 100) return std::nullopt;
-    return unitsCaption == kPercentUnits ? kPercentMessage : kDepthMessage;
+    return unitsCaption == kPercentUnits ? kSchedulePercentMessage : kScheduleDepthMessage;
 }
 
 // ---- The stored row

@@ -33,9 +33,11 @@ inline constexpr char kWholePercentPattern[] = "##";
 inline const QString kPercentUnits = QStringLiteral("% Area");
 inline const QString kInchUnits = QStringLiteral("(in) Thick");
 
-inline const QString kYearMessage = QStringLiteral("Year Must Be Less Or Equal To Analysis Period");
-inline const QString kPercentMessage = QStringLiteral("% Area Must Be Between 0 and 100%");
-inline const QString kDepthMessage = QStringLiteral("Depth Must Be Between 0 and 99 inches");
+inline const QString kScheduleYearMessage =
+    QStringLiteral("Year Must Be Less Or Equal To Analysis Period");
+inline const QString kSchedulePercentMessage = QStringLiteral("% Area Must Be Between 0 and 100%");
+inline const QString kScheduleDepthMessage =
+    QStringLiteral("Depth Must Be Between 0 and 99 inches");
 inline const QString kEntryErrorTitle = QStringLiteral("Data Entry Error");
 
 // An amount beyond the range of a single-precision number.

@@ -1,20 +1,14 @@
 // The custom-schedule results window, asphalt against aggregate.
 #pragma once
 
-#include "platform/controls.h"
-#include "platform/form.h"
+#include "analysis/custom/custom_window.h"
 
 namespace orv {
 
-class MDIMain;
-
-class FmCustomACAG : public Form {
+class FmCustomACAG : public CustomScheduleWindow {
     Q_OBJECT
   public:
     explicit FmCustomACAG(MDIMain& main);
-
-  private:
-    MDIMain& main_;
 };
 
 }  // namespace orv

@@ -102,7 +102,7 @@ void HideRowsWithoutYear(const AsphaltOptionCells& cells, CellTexts& captions,
     }
 }
 
-void OptionTotals(const AsphaltOptionCells& cells, CellTexts& captions, ResultRow& row) {
+void DefaultOptionTotals(const AsphaltOptionCells& cells, CellTexts& captions, ResultRow& row) {
     auto column = [&](const QString& array) {
         std::vector<QString> treatments;
         for (int i = 0; i < kScheduleRows - 1; ++i) {
@@ -157,11 +157,11 @@ double ComputeAsphaltOption(const AsphaltOptionCells& cells, const AsphaltOption
         row.Set(field + "Value", a.value);
     }
     if (totalsAt == TotalsAt::kBeforeHidingPass) {
-        OptionTotals(cells, captions, row);
+        DefaultOptionTotals(cells, captions, row);
         HideRowsWithoutYear(cells, captions, yearVisible);
     } else {
         HideRowsWithoutYear(cells, captions, yearVisible);
-        OptionTotals(cells, captions, row);
+        DefaultOptionTotals(cells, captions, row);
     }
     return k;
 }

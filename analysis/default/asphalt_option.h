@@ -58,6 +58,6 @@ double ComputeAsphaltOption(const AsphaltOptionCells& cells, const AsphaltOption
 void HideRowsWithoutYear(const AsphaltOptionCells& cells, CellTexts& captions,
                          std::array<bool, kScheduleRows>& yearVisible);
 // The three totals from the shown amounts, shown with "$#,##0" and stored.
-void OptionTotals(const AsphaltOptionCells& cells, CellTexts& captions, ResultRow& row);
+void DefaultOptionTotals(const AsphaltOptionCells& cells, CellTexts& captions, ResultRow& row);
 
 }  // namespace orv

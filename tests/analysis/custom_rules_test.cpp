@@ -220,17 +220,17 @@ TEST(CustomRules, EntryChecks) {
         const CheckResult r = CheckYear(c.text, 30);
         EXPECT_EQ(r.text, c.shown);
         EXPECT_EQ(r.message.has_value(), c.message);
-        if (r.message) EXPECT_EQ(*r.message, kYearMessage);
+        if (r.message) EXPECT_EQ(*r.message, kScheduleYearMessage);
     }
     EXPECT_EQ(WholePercentText("12.6"), "13");
     EXPECT_EQ(WholePercentText("5."), "5");
     EXPECT_EQ(WholePercentText("0"), "");
     EXPECT_EQ(WholePercentText("100.4"), "100");
-    EXPECT_EQ(DepthRangeMessage("101", kPercentUnits), kPercentMessage);
+    EXPECT_EQ(DepthRangeMessage("101", kPercentUnits), kSchedulePercentMessage);
     EXPECT_EQ(DepthRangeMessage("100", kPercentUnits), std::nullopt);
-    EXPECT_EQ(DepthRangeMessage("100.5", kInchUnits), kDepthMessage);
+    EXPECT_EQ(DepthRangeMessage("100.5", kInchUnits), kScheduleDepthMessage);
     EXPECT_EQ(DepthRangeMessage("100", kInchUnits), std::nullopt);
-    EXPECT_EQ(DepthRangeMessage("-1", QString()), kDepthMessage);
+    EXPECT_EQ(DepthRangeMessage("-1", QString()), kScheduleDepthMessage);
 
     const QStringList entries = asphaltEntries({"Overlay", "Fog Seal", "C"});
     EXPECT_TRUE(HasUnit(AsphaltActivities(), entries, "Overlay", DepthUnit::Inches));
@@ -322,7 +322,7 @@ TEST(CustomRules, LoadingGivesUnitsAndPricesAfresh) {
     EXPECT_EQ(row(7).price.costCaption, "$ 5,000");
     EXPECT_EQ(row(8).depth, "");
     ASSERT_EQ(o.messages.size(), 1u);
-    EXPECT_EQ(o.messages[0], kDepthMessage);
+    EXPECT_EQ(o.messages[0], kScheduleDepthMessage);
     // Construction 30,000 less salvage 3,000 grown or discounted over 30 years, plus the
     // overlay (11,593 / 8,219), the crack seal (2,058 / 1,459) and the fog seal (5,796 / 4,110).
     EXPECT_EQ(o.block.salvageInflated, "$ 7,282");

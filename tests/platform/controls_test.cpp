@@ -137,6 +137,30 @@ TEST_F(ControlsTest, TextBoxChangeRunsForTypingAndForTheProgram) {
     EXPECT_EQ(changes, 2);
 }
 
+TEST_F(ControlsTest, TextBoxChangeRunsNestedAndOnlyWhenTheTextDiffers) {
+    Window w("W");
+    QStringList log;
+    // A handler that rewrites what it is given, as the depth checks do: "12.6" to "13",
+    // anything with a letter to "".
+    w.a->Change = [&] {
+        const QString t = w.a->Text();
+        log << (w.a->ProgramChange() ? "program:" : "user:") + t;
+        if (t.contains('.')) w.a->SetText("13");
+        if (t.contains('x')) w.a->SetText("");
+        log << "end:" + t;
+    };
+    w.a->SetText("12.6");
+    EXPECT_EQ(log, (QStringList{"program:12.6", "program:13", "end:13", "end:12.6"}));
+    log.clear();
+    w.a->SetText("13");  // the same text: nothing runs
+    EXPECT_TRUE(log.isEmpty());
+    w.Show();
+    w.a->setFocus();
+    QTest::keyClicks(w.a, "x");
+    EXPECT_EQ(log, (QStringList{"user:13x", "program:", "end:", "end:13x"}));
+    EXPECT_EQ(w.a->Text(), "");
+}
+
 TEST_F(ControlsTest, CheckBoxClickRunsOnEveryChangeAndEnterToggles) {
     Window w("W");
     int clicks = 0;

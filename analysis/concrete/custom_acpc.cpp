@@ -1,0 +1,116 @@
+#include "analysis/concrete/custom_acpc.h"
+
+namespace orv {
+namespace {
+
+Activity fixed(const char* name, DepthUnit unit, PriceRule rule, const char* cost) {
+    return {QString::fromLatin1(name), 0, unit, rule, QString::fromLatin1(cost)};
+}
+
+// A concrete user item: named by OptionOneLabel to OptionThreeLabel, priced by percent of
+// area at OptionOneCost to OptionThreeCost.
+Activity item(int n) {
+    static const char* const kCosts[] = {"OptionOneCost", "OptionTwoCost", "OptionThreeCost"};
+    return {QString(), n, DepthUnit::Percent, PriceRule::PercentOfArea,
+            QString::fromLatin1(kCosts[n - 1])};
+}
+
+}  // namespace
+
+const ActivityList& ConcreteAsphaltActivities() {
+    using U = DepthUnit;
+    using R = PriceRule;
+    static const ActivityList list = {
+        fixed("Fog Seal", U::None, R::PerArea, "FogSealCost"),
+        fixed("Chip Seal", U::None, R::PerArea, "ChipSealCost"),
+        fixed("Slurry Seal", U::None, R::PerArea, "SlurrySealCost"),
+        fixed("Crack Seal", U::Percent, R::PercentOfArea, "AsphaltCrackSealCost"),
+        fixed("Patching", U::Percent, R::PercentOfArea, "PatchingCost"),
+        fixed("Overlay", U::Inches, R::InchesOfDepth, "OverlayCost"),
+        fixed("Rotomill", U::Inches, R::InchesOfDepth, "RotomillCost"),
+        fixed("Re-Construction", U::None, R::Reconstruction, "DemolitionCost"),
+        item(1),
+        item(2),
+        item(3)};
+    return list;
+}
+
+const ActivityList& PccpActivities() {
+    using U = DepthUnit;
+    using R = PriceRule;
+    static const ActivityList list = {
+        fixed("Joint/Crack Seal", U::Percent, R::PercentOfArea, "JointCrackSealCost"),
+        fixed("Grinding", U::None, R::PerArea, "GrindingCost"),
+        fixed("Slab Replacement", U::Percent, R::PercentOfArea, "SlabReplacementCost"),
+        fixed("Overlay", U::Inches, R::InchesOfDepth, "OverlayCost"),
+        fixed("Rubblize", U::Percent, R::PercentOfArea, "RubblizingCost"),
+        fixed("Crack And Seat", U::Percent, R::PercentOfArea, "CrackSeatCost"),
+        fixed("Re-Construction", U::None, R::Reconstruction, "DemolitionCost"),
+        item(1),
+        item(2),
+        item(3)};
+    return list;
+}
+
+const ActivityList& ConcreteActivities(int option) {
+    return option == 0 ? ConcreteAsphaltActivities() : PccpActivities();
+}
+
+ConstructionInputs ConcreteConstruction(int option, const RecordField& record) {
+    auto number = [&](const QString& name) { return record(name).toDouble(); };
+    const QString o = kOptionWords.at(option);
+    ConstructionInputs in;
+    in.area = number(QStringLiteral("Area"));
+    in.design = {number("SurfaceDepth" + o),   number("BaseCourse" + o),
+                 number("Subgrade" + o),       number("SubgradePrep" + o),
+                 number("PavementFabric" + o), number("ConstructionOption" + o)};
+    in.costs = {number(option == 0 ? QStringLiteral("AsphaltCementCost")
+                                   : QStringLiteral("PortlandCementCost")),
+                number(QStringLiteral("AggBaseCourseCost")),
+                number(QStringLiteral("StablizedSubgradeCost")),
+                number(QStringLiteral("SubgradePrepCost")),
+                number(QStringLiteral("PavementFabricCost")),
+                number(QStringLiteral("ConstructionOptionCost"))};
+    in.salvagePercent = record("Salvage" + o).toString();
+    in.analysisText = record(QStringLiteral("AnalysisText")).toString();
+    in.rates = {number(QStringLiteral("InflationRate")), number(QStringLiteral("InterestRate"))};
+    return in;
+}
+
+PricingContext ConcretePricing(const RecordField& record, const QStringList& periodEntries) {
+    auto number = [&](const char* name) { return record(QString::fromLatin1(name)).toDouble(); };
+    return {number("Area"), PeriodYears(periodEntries, number("AnalysisPeriod")),
+            Rates{number("InflationRate"), number("InterestRate")},
+            [record](const QString& field) { return record(field).toDouble(); }};
+}
+
+CheckResult CheckConcreteYear(const QString& text, double period) {
+    CheckResult r = CheckYear(text, period);
+    if (r.message) r.message = kConcreteYearMessage;
+    return r;
+}
+
+namespace {
+
+DepthUnit UnitInOrder(int option, const QStringList& entries, const QString& activity,
+                      DepthUnit first, DepthUnit second) {
+    const ActivityList& list = ConcreteActivities(option);
+    DepthUnit unit = DepthUnit::None;
+    if (HasUnit(list, entries, activity, first)) unit = first;
+    if (HasUnit(list, entries, activity, second)) unit = second;
+    return unit;
+}
+
+}  // namespace
+
+DepthUnit PickedUnit(int option, const QStringList& entries, const QString& activity) {
+    return option == 0
+               ? UnitInOrder(option, entries, activity, DepthUnit::Percent, DepthUnit::Inches)
+               : UnitInOrder(option, entries, activity, DepthUnit::Inches, DepthUnit::Percent);
+}
+
+DepthUnit LoadedUnit(int option, const QStringList& entries, const QString& activity) {
+    return UnitInOrder(option, entries, activity, DepthUnit::Inches, DepthUnit::Percent);
+}
+
+}  // namespace orv

@@ -1,0 +1,575 @@
+#include "analysis/custom/custom_window.h"
+
+#include "common/format.h"
+#include "inputs/fm_costs.h"
+#include "inputs/fm_data_entry.h"
+#include "output/fm_plot_results.h"
+#include "platform/database.h"
+#include "platform/dialogs.h"
+#include "platform/twips.h"
+#include "shell/mdi_main.h"
+
+namespace orv {
+namespace {
+
+const QString kFont = QStringLiteral("Arial");
+const QColor kBlue(0, 0, 192);
+const QColor kDarkRed(128, 0, 0);
+const QColor kGrey(192, 192, 192);
+const QString kZero = QStringLiteral("$ 0");
+const QString kFailureTitle = QStringLiteral("System Status");
+
+// Columns in twips.
+constexpr int kListLeft = 1275, kListWidth = 2088;
+constexpr int kTagWidth = 2040;
+constexpr int kYearLeft = 3495, kYearWidth = 444;
+constexpr int kDepthLeft = 4080, kDepthWidth = 585;
+constexpr int kUnitsLeft = 4750, kUnitsWidth = 885;
+constexpr int kMoneyLeft[] = {5715, 7590, 9450};
+constexpr int kMoneyWidth = 1200;
+constexpr int kBoxHeight = 285;
+constexpr int kLabelHeight = 225;
+
+struct Block {
+    int construction, firstRow, rowStep, salvage, total;
+};
+constexpr Block kBlocks[] = {{525, 780, 305, 3560, 3840}, {4260, 4485, 304, 7280, 7590}};
+
+const char* const kOptionWordsLatin[] = {"One", "Two"};
+
+QString optName(const char* pattern, int option) {
+    return QString::fromLatin1(pattern).arg(QString::fromLatin1(kOptionWordsLatin[option]));
+}
+
+}  // namespace
+
+CustomScheduleWindow::CustomScheduleWindow(MDIMain& main, CustomWindowSpec spec)
+    : Form(spec.name), main_(main), spec_(std::move(spec)) {
+    build();
+}
+
+Label* CustomScheduleWindow::label(const QString& name, const QString& text, int left, int top,
+                                   int width, int height, bool bold, const QColor& color,
+                                   double points) {
+    auto* l = new Label(this, name, text, left, top, width, height);
+    SetFont(l, kFont, points, bold);
+    SetColors(l, color, kGrey);
+    return l;
+}
+
+void CustomScheduleWindow::build() {
+    SetCaption(spec_.caption);
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    SetColors(this, Qt::black, kGrey);
+    SetClientSizeTwips(11115, 7980);
+
+    auto heading = [this](const char* name, const char* text, int left, int width) {
+        return label(QString::fromLatin1(name), QString::fromLatin1(text), left, 165, width, 255,
+                     true, kBlue, 9);
+    };
+    LblConstructionType = heading("LblConstructionType", "CUSTOM MAINTENANCE", 468, 2700);
+    heading("Label41", "YEAR", kYearLeft - 60, 564)->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    heading("Label34", "CONSTRUCTION  COST", 5010, 2300);
+    heading("Label7", "FUTURE VALUE", 7455, 1600);
+    heading("Label6", "PRESENT WORTH", 9120, 1900);
+    Label* headingOne = label(QStringLiteral("Label2"), QStringLiteral("Hot Mix Asphalt"), 375, 525,
+                              765, 600, true, kBlue, 9);
+    headingOne->setWordWrap(true);
+    headingOne->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    HeadingTwo =
+        label(spec_.headingTwoName, spec_.headingTwoText, spec_.headingTwoLeft, spec_.headingTwoTop,
+              spec_.headingTwoWidth, spec_.headingTwoHeight, true, kBlue, 9);
+    HeadingTwo->setWordWrap(true);
+    HeadingTwo->setAlignment((spec_.headingTwoCentred ? Qt::AlignHCenter : Qt::AlignLeft) |
+                             Qt::AlignTop);
+    auto* line1 = new Line(this, QStringLiteral("Line1"), 1380, 4125, 10900, 4125);
+    SetColors(line1, QColor(128, 128, 128));
+    auto* line2 = new Line(this, QStringLiteral("Line2"), 1380, 4140, 10900, 4140);
+    SetColors(line2, Qt::white);
+
+    QWidget* previous = nullptr;
+    auto chain = [&previous](QWidget* w) {
+        if (previous) setTabOrder(previous, w);
+        previous = w;
+    };
+    for (int o = 0; o < 2; ++o) {
+        Option& opt = options_[static_cast<size_t>(o)];
+        const Block& b = kBlocks[o];
+        auto money = [&](const QString& name, int column, int top, bool emphasis) {
+            Label* l = label(name, kZero, kMoneyLeft[column], top + 30, kMoneyWidth, kLabelHeight,
+                             emphasis, emphasis ? kDarkRed : QColor(Qt::black), 7.5);
+            l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            return l;
+        };
+        auto tag = [&](const QString& name, const QString& text, int top, bool emphasis) {
+            return label(name, text, kListLeft, top + 30, kTagWidth, kLabelHeight, emphasis,
+                         emphasis ? kDarkRed : QColor(Qt::black), 7.5);
+        };
+        tag(spec_.constructionTagNames[static_cast<size_t>(o)],
+            spec_.constructionTags[static_cast<size_t>(o)], b.construction, false);
+        opt.ConstCost = money(optName("LblOpt%1ConstCost", o), 0, b.construction, false);
+        opt.ConstInflated = money(optName("LblOpt%1ConstInflated", o), 1, b.construction, false);
+        opt.ConstValue = money(optName("LblOpt%1ConstValue", o), 2, b.construction, false);
+
+        opt.Activity.create(kCustomRows, [&](int i) {
+            auto* c = new ComboBox(this, ElementName(optName("CbxOpt%1Option", o), i), kListLeft,
+                                   b.firstRow + b.rowStep * i, kListWidth, kBoxHeight + 15);
+            SetFont(c, kFont, 7.5);
+            SetColors(c, Qt::black, Qt::white);
+            return c;
+        });
+        opt.Year.create(kCustomRows, [&](int i) {
+            auto* t = new TextBox(this, ElementName(optName("TbxOpt%1Year", o), i), kYearLeft,
+                                  b.firstRow + b.rowStep * i, kYearWidth, kBoxHeight);
+            SetFont(t, kFont, 7.5);
+            SetColors(t, Qt::black, Qt::white);
+            return t;
+        });
+        opt.Depth.create(kCustomRows, [&](int i) {
+            auto* t = new TextBox(this, ElementName(optName("TbxOpt%1Depth", o), i), kDepthLeft,
+                                  b.firstRow + b.rowStep * i, kDepthWidth, kBoxHeight);
+            SetFont(t, kFont, 7.5);
+            SetColors(t, Qt::black, Qt::white);
+            t->SetMaxLength(5);
+            return t;
+        });
+        opt.Units.create(kCustomRows, [&](int i) {
+            Label* l = label(ElementName(optName("LblOpt%1Units", o), i), kInchUnits, kUnitsLeft,
+                             b.firstRow + b.rowStep * i + 30, kUnitsWidth, kLabelHeight, false,
+                             Qt::black, 7.5);
+            l->hide();
+            return l;
+        });
+        auto moneyArray = [&](const char* pattern, int column) {
+            return [&, pattern, column](int i) {
+                return money(ElementName(optName(pattern, o), i), column,
+                             b.firstRow + b.rowStep * i, false);
+            };
+        };
+        opt.Cost.create(kCustomRows, moneyArray("LblOpt%1Cost", 0));
+        for (Label* l : opt.Cost) l->hide();
+        opt.Inflated.create(kCustomRows, moneyArray("LblOpt%1Inflated", 1));
+        opt.Value.create(kCustomRows, moneyArray("LblOpt%1Value", 2));
+
+        tag(spec_.salvageTagNames[static_cast<size_t>(o)], QStringLiteral("Salvage Value"),
+            b.salvage, true);
+        opt.SalvageYear = label(optName("LblOpt%1SalvageYear", o), QString(), kYearLeft,
+                                b.salvage + 30, kYearWidth, kLabelHeight, true, kDarkRed, 7.5);
+        opt.SalvageYear->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        opt.SalvageCost = money(optName("LblOpt%1SalvageCost", o), 0, b.salvage, true);
+        opt.SalvageInflated = money(optName("LblOpt%1SalvageInflated", o), 1, b.salvage, true);
+        opt.SalvageValue = money(optName("LblOpt%1SalvageValue", o), 2, b.salvage, true);
+        tag(spec_.totalTagNames[static_cast<size_t>(o)], QStringLiteral("Total Life Cycle Costs"),
+            b.total, true);
+        opt.TotalCost = money(optName("LblTotalOpt%1Cost", o), 0, b.total, true);
+        opt.TotalInflated = money(optName("LblTotalOpt%1Inflated", o), 1, b.total, true);
+        opt.TotalValue = money(optName("LblTotalOpt%1Value", o), 2, b.total, true);
+
+        for (int i = 0; i < kCustomRows; ++i) {
+            ComboBox* list = opt.Activity[i];
+            TextBox* year = opt.Year[i];
+            TextBox* depth = opt.Depth[i];
+            list->Click = [this, o, i] { activityClicked(o, i); };
+            list->Change = [this, o, i] {
+                edited_[static_cast<size_t>(o)][static_cast<size_t>(i)] = true;
+            };
+            list->GotFocus = [this, o, i] {
+                edited_[static_cast<size_t>(o)][static_cast<size_t>(i)] = false;
+            };
+            list->LostFocus = [this, o, i] { activityLeft(o, i); };
+            year->LostFocus = [this, o, i] { yearLeft(o, i); };
+            depth->Change = [this, o, i] { depthChanged(o, i); };
+            depth->LostFocus = [this, o, i] { depthLeft(o, i); };
+            chain(list);
+            chain(year);
+            chain(depth);
+        }
+    }
+
+    auto button = [&](const char* name, const char* caption, int top) {
+        auto* b = new Button(this, QString::fromLatin1(name), QString::fromLatin1(caption), 120,
+                             top, 1020, 405);
+        SetFont(b, kFont, 8);
+        chain(b);
+        return b;
+    };
+    CmdClearFields = button("CmdClearFields", "Clear Entries", 5235);
+    CmdPlotGraph = button("CmdPlotGraph", "Plot Graph", 5805);
+    CmdPrintForm = button("CmdPrintForm", "Print Form", 6390);
+    CmdClose = button("CmdClose", "Close", 6960);
+    CmdClearFields->Click = [this] { CmdClearFields_Click(); };
+    CmdPlotGraph->Click = [this] { CmdPlotGraph_Click(); };
+    CmdPrintForm->Click = [this] { CmdPrintForm_Click(); };
+    CmdClose->Click = [this] { CmdClose_Click(); };
+}
+
+// ---- Project inputs
+
+double CustomScheduleWindow::period() {
+    return PeriodYears(main_.fmDataEntry().CbxAnalysisPeriod->Entries(),
+                       main_.rstVORN.Number(QStringLiteral("AnalysisPeriod")));
+}
+
+PricingContext CustomScheduleWindow::pricingContext() {
+    Recordset& vorn = main_.rstVORN;
+    PricingContext c;
+    c.area = vorn.Number(QStringLiteral("Area"));
+    c.period = period();
+    c.rates = {vorn.Number(QStringLiteral("InflationRate")),
+               vorn.Number(QStringLiteral("InterestRate"))};
+    c.unitCost = [&vorn](const QString& field) { return vorn.Number(field); };
+    return c;
+}
+
+ConstructionInputs CustomScheduleWindow::constructionInputs(int option) {
+    Recordset& vorn = main_.rstVORN;
+    auto n = [&](const char* pattern) { return vorn.Number(optName(pattern, option)); };
+    ConstructionInputs in;
+    in.area = vorn.Number(QStringLiteral("Area"));
+    in.design = {n("SurfaceDepth%1"), n("BaseCourse%1"),     n("Subgrade%1"),
+                 n("SubgradePrep%1"), n("PavementFabric%1"), n("ConstOption%1")};
+    in.costs.surface =
+        option == 0 ? vorn.Number(QStringLiteral("AsphaltCementCost")) : spec_.surfaceTwoCost(vorn);
+    in.costs.baseCourse = vorn.Number(QStringLiteral("AggBaseCourseCost"));
+    in.costs.subgrade = vorn.Number(QStringLiteral("StablizedSubgradeCost"));
+    in.costs.subgradePrep = vorn.Number(QStringLiteral("SubgradePrepCost"));
+    in.costs.pavementFabric = vorn.Number(QStringLiteral("PavementFabricCost"));
+    in.costs.constOption = n("ConstOption%1Cost");
+    in.salvagePercent = vorn.Text(optName("Salvage%1", option));
+    in.analysisText = vorn.Text(QStringLiteral("AnalysisText"));
+    in.rates = {vorn.Number(QStringLiteral("InflationRate")),
+                vorn.Number(QStringLiteral("InterestRate"))};
+    return in;
+}
+
+void CustomScheduleWindow::reportFailure(const QString& what, const std::exception& e) {
+    canSave_ = false;
+    MsgBox(what + QStringLiteral(": ") + QString::fromStdString(e.what()), MsgStyle::OkExclamation,
+           kFailureTitle);
+}
+
+// ---- Activation, buttons
+
+void CustomScheduleWindow::Form_Activate() {
+    try {
+        main_.fmDataEntry().SaveEntries();
+        main_.fmCosts().SaveEntries();
+        for (int i = 0; i < kCustomRows; ++i) {
+            for (int o = 0; o < 2; ++o) {
+                ComboBox* list = Opt(o).Activity[i];
+                list->Clear();
+                for (const Activity& a : *spec_.activities[static_cast<size_t>(o)]) {
+                    list->AddItem(a.userItem > 0
+                                      ? main_.rstVORN.Text(kMaintLabelFields.at(a.userItem - 1))
+                                      : a.name);
+                }
+                list->SetListIndex(spec_.fillIndex);
+            }
+        }
+    } catch (const std::exception& e) {
+        reportFailure(QStringLiteral(" Cannot Read The Project"), e);
+        return;
+    }
+    LoadSchedule();
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        Opt(0).Activity[0]->setFocus();
+    }
+}
+
+void CustomScheduleWindow::Form_Deactivate() {
+    commitFocusedEntry();
+    SaveSchedule();
+}
+
+void CustomScheduleWindow::CmdClearFields_Click() { ClearSchedule(); }
+
+void CustomScheduleWindow::CmdPlotGraph_Click() {
+    commitFocusedEntry();
+    SaveSchedule();
+    main_.fmPlotResults().Show();
+}
+
+void CustomScheduleWindow::CmdPrintForm_Click() {
+    if (main_.PrinterOK) PrintWindowImage(this);
+}
+
+void CustomScheduleWindow::CmdClose_Click() {
+    commitFocusedEntry();
+    SaveSchedule();
+    Hide();
+}
+
+void CustomScheduleWindow::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    CmdClose_Click();
+}
+
+// ---- Loading, saving, clearing
+
+void CustomScheduleWindow::LoadSchedule() {
+    // Everything is read and computed before any control changes, so a failure leaves the
+    // window as it was.
+    std::array<LoadedOption, 2> loaded;
+    try {
+        Recordset& rst = spec_.recordset(main_);
+        const PricingContext pricing = pricingContext();
+        for (int o = 0; o < 2; ++o) {
+            const StoredOption stored =
+                ReadStoredOption(o, [&rst](const QString& f) { return rst.Field(f); });
+            const LoadRules rules{spec_.activities[static_cast<size_t>(o)], spec_.loadSalvageForm};
+            loaded[static_cast<size_t>(o)] = LoadOption(stored, Opt(o).Activity[0]->Entries(),
+                                                        rules, constructionInputs(o), pricing);
+        }
+    } catch (const std::exception& e) {
+        reportFailure(QStringLiteral(" Cannot Load The Custom Schedule"), e);
+        return;
+    }
+    for (int o = 0; o < 2; ++o) showOption(o, loaded[static_cast<size_t>(o)]);
+    canSave_ = true;
+    loadedGeneration_ = main_.projectGeneration();
+    for (int o = 0; o < 2; ++o) {
+        for (const QString& message : loaded[static_cast<size_t>(o)].messages)
+            MsgBox(message, MsgStyle::Ok, kEntryErrorTitle);
+    }
+}
+
+void CustomScheduleWindow::showOption(int o, const LoadedOption& l) {
+    Option& opt = Opt(o);
+    applying_ = true;
+    for (Label* c : {opt.ConstCost, opt.ConstInflated, opt.ConstValue})
+        c->SetCaption(l.block.construction);
+    opt.SalvageYear->SetCaption(l.block.salvageYear);
+    opt.SalvageCost->SetCaption(l.block.salvageCost);
+    opt.SalvageInflated->SetCaption(l.block.salvageInflated);
+    opt.SalvageValue->SetCaption(l.block.salvageValue);
+    opt.TotalCost->SetCaption(l.block.totalCost);
+    opt.TotalInflated->SetCaption(l.totals.futureCaption);
+    opt.TotalValue->SetCaption(l.totals.presentCaption);
+    // An option without a design is hidden, but for its salvage row; one with a design is
+    // shown, also when an earlier activation hid it.
+    const bool shown = l.hasDesign;
+    for (Label* c : {opt.ConstCost, opt.ConstInflated, opt.ConstValue, opt.TotalCost,
+                     opt.TotalInflated, opt.TotalValue})
+        c->setVisible(shown);
+    for (int i = 0; i < kCustomRows; ++i) {
+        const LoadedRow& r = l.rows[static_cast<size_t>(i)];
+        opt.Activity[i]->SetText(r.activity);
+        opt.Year[i]->SetText(r.year);
+        opt.Depth[i]->SetText(r.depth);
+        if (r.unit == DepthUnit::Inches) opt.Units[i]->SetCaption(kInchUnits);
+        if (r.unit == DepthUnit::Percent) opt.Units[i]->SetCaption(kPercentUnits);
+        opt.Cost[i]->SetCaption(r.price.costCaption);
+        opt.Inflated[i]->SetCaption(r.price.inflatedCaption);
+        opt.Value[i]->SetCaption(r.price.valueCaption);
+        opt.Activity[i]->setVisible(shown);
+        opt.Year[i]->setVisible(shown);
+        opt.Units[i]->setVisible(shown && r.unit != DepthUnit::None);
+        opt.Depth[i]->setVisible(shown && r.unit != DepthUnit::None);
+        opt.Cost[i]->hide();
+        opt.Inflated[i]->setVisible(shown);
+        opt.Value[i]->setVisible(shown);
+        edited_[static_cast<size_t>(o)][static_cast<size_t>(i)] = false;
+    }
+    applying_ = false;
+}
+
+void CustomScheduleWindow::SaveSchedule() {
+    // Nothing is saved over a row the window has not loaded: after a failure, or after New
+    // or Open replaced the tables.
+    if (!canSave_ || loadedGeneration_ != main_.projectGeneration()) return;
+    std::array<ShownOption, 2> shown;
+    for (int o = 0; o < 2; ++o) {
+        Option& opt = Opt(o);
+        ShownOption& s = shown[static_cast<size_t>(o)];
+        s.construction = {opt.ConstCost->Caption(), opt.ConstInflated->Caption(),
+                          opt.ConstValue->Caption()};
+        for (int i = 0; i < kCustomRows; ++i) {
+            s.rows[static_cast<size_t>(i)] = {opt.Activity[i]->Text(),    opt.Year[i]->Text(),
+                                              opt.Depth[i]->Text(),       opt.Cost[i]->Caption(),
+                                              opt.Inflated[i]->Caption(), opt.Value[i]->Caption()};
+        }
+        s.salvage = {opt.SalvageCost->Caption(), opt.SalvageInflated->Caption(),
+                     opt.SalvageValue->Caption()};
+        s.totals = {opt.TotalCost->Caption(), opt.TotalInflated->Caption(),
+                    opt.TotalValue->Caption()};
+    }
+    Recordset& rst = spec_.recordset(main_);
+    try {
+        rst.Edit();
+        for (const auto& [column, value] : ScheduleFields(shown)) rst.SetField(column, value);
+        rst.Update();
+    } catch (const std::exception& e) {
+        if (rst.IsEditing()) rst.CancelUpdate();
+        reportFailure(QStringLiteral(" Cannot Save The Custom Schedule"), e);
+    }
+}
+
+void CustomScheduleWindow::ClearSchedule() {
+    std::array<ConstructionBlock, 2> blocks;
+    try {
+        for (int o = 0; o < 2; ++o)
+            blocks[static_cast<size_t>(o)] =
+                ComputeConstruction(constructionInputs(o), spec_.clearSalvageForm);
+    } catch (const std::exception& e) {
+        reportFailure(QStringLiteral(" Cannot Clear The Custom Schedule"), e);
+        return;
+    }
+    for (int o = 0; o < 2; ++o) {
+        Option& opt = Opt(o);
+        const ConstructionBlock& b = blocks[static_cast<size_t>(o)];
+        for (int i = 0; i < kCustomRows; ++i) {
+            opt.Activity[i]->SetListIndex(0);
+            opt.Year[i]->SetText(QString());
+            opt.Depth[i]->SetText(QStringLiteral("0"));
+            opt.Depth[i]->hide();
+            opt.Units[i]->hide();
+            opt.Cost[i]->SetCaption(kZero);
+            opt.Inflated[i]->SetCaption(kZero);
+            opt.Value[i]->SetCaption(kZero);
+        }
+        // The block's captions stand at the end, whatever the rows' resets repriced.
+        for (Label* c : {opt.ConstCost, opt.ConstInflated, opt.ConstValue})
+            c->SetCaption(b.construction);
+        opt.SalvageYear->SetCaption(b.salvageYear);
+        opt.SalvageCost->SetCaption(b.salvageCost);
+        opt.TotalCost->SetCaption(b.totalCost);
+        opt.SalvageInflated->SetCaption(b.salvageInflated);
+        opt.TotalInflated->SetCaption(b.totalInflated);
+        opt.SalvageValue->SetCaption(b.salvageValue);
+        opt.TotalValue->SetCaption(b.totalValue);
+    }
+    SaveSchedule();
+}
+
+void CustomScheduleWindow::ComputeRow(int o, int i) {
+    if (applying_) return;
+    Option& opt = Opt(o);
+    try {
+        const RowPrice p =
+            PriceRow(*spec_.activities[static_cast<size_t>(o)], opt.Activity[i]->Entries(),
+                     opt.Activity[i]->Text(), opt.Year[i]->Text(), opt.Depth[i]->Text(),
+                     opt.ConstCost->Caption(), pricingContext());
+        std::array<QString, kCustomRows> inflated, value;
+        for (int k = 0; k < kCustomRows; ++k) {
+            inflated[static_cast<size_t>(k)] =
+                k == i ? p.inflatedCaption : opt.Inflated[k]->Caption();
+            value[static_cast<size_t>(k)] = k == i ? p.valueCaption : opt.Value[k]->Caption();
+        }
+        const OptionTotals t =
+            ShownOptionTotals(opt.ConstInflated->Caption(), opt.ConstValue->Caption(), inflated,
+                              value, opt.SalvageInflated->Caption(), opt.SalvageValue->Caption());
+        opt.Cost[i]->SetCaption(p.costCaption);
+        opt.Inflated[i]->SetCaption(p.inflatedCaption);
+        opt.Value[i]->SetCaption(p.valueCaption);
+        opt.TotalInflated->SetCaption(t.futureCaption);
+        opt.TotalValue->SetCaption(t.presentCaption);
+    } catch (const std::exception& e) {
+        reportFailure(QStringLiteral(" Cannot Price The Schedule Row"), e);
+    }
+}
+
+// ---- Entry handlers
+
+void CustomScheduleWindow::yearLeft(int o, int i) {
+    TextBox* box = Opt(o).Year[i];
+    double n = 0;
+    try {
+        n = period();
+    } catch (const std::exception& e) {
+        reportFailure(QStringLiteral(" Cannot Read The Analysis Period"), e);
+        return;
+    }
+    const CheckResult r = CheckYear(box->Text(), n);
+    if (r.message) MsgBox(*r.message, MsgStyle::Ok, kEntryErrorTitle);
+    box->SetText(r.text);
+    ComputeRow(o, i);
+}
+
+void CustomScheduleWindow::depthChanged(int o, int i) {
+    if (applying_) return;
+    TextBox* box = Opt(o).Depth[i];
+    Label* units = Opt(o).Units[i];
+    const bool reprice = spec_.repriceOnDepthChange[static_cast<size_t>(o)];
+    if (!IsNumberText(box->Text())) {
+        box->SetText(QString());
+        if (reprice) ComputeRow(o, i);
+        return;
+    }
+    if (spec_.wholePercent && units->Caption() == kPercentUnits) {
+        // What the user types is rounded and checked when the box is left.
+        if (!box->ProgramChange()) {
+            if (reprice) ComputeRow(o, i);
+            return;
+        }
+        box->SetText(WholePercentText(box->Text()));
+    }
+    if (auto message = DepthRangeMessage(box->Text(), units->Caption())) {
+        MsgBox(*message, MsgStyle::Ok, kEntryErrorTitle);
+        box->SetText(QString());
+    }
+    if (reprice) ComputeRow(o, i);
+}
+
+void CustomScheduleWindow::depthLeft(int o, int i) {
+    TextBox* box = Opt(o).Depth[i];
+    Label* units = Opt(o).Units[i];
+    if (spec_.wholePercent && units->Caption() == kPercentUnits && IsNumberText(box->Text())) {
+        box->SetText(WholePercentText(box->Text()));
+        if (auto message = DepthRangeMessage(box->Text(), units->Caption())) {
+            MsgBox(*message, MsgStyle::Ok, kEntryErrorTitle);
+            box->SetText(QString());
+        }
+    }
+    ComputeRow(o, i);
+}
+
+void CustomScheduleWindow::activityClicked(int o, int i) {
+    ComboBox* list = Opt(o).Activity[i];
+    TextBox* depth = Opt(o).Depth[i];
+    Label* units = Opt(o).Units[i];
+    const ActivityList& activities = *spec_.activities[static_cast<size_t>(o)];
+    const QStringList entries = list->Entries();
+    edited_[static_cast<size_t>(o)][static_cast<size_t>(i)] = false;
+    depth->hide();
+    units->SetCaption(QString());
+    units->hide();
+    if (HasUnit(activities, entries, list->Text(), DepthUnit::Percent)) {
+        units->SetCaption(kPercentUnits);
+        units->show();
+        depth->show();
+        depth->SetText(QStringLiteral("0"));
+    }
+    if (HasUnit(activities, entries, list->Text(), DepthUnit::Inches)) {
+        units->SetCaption(kInchUnits);
+        units->show();
+        depth->show();
+        depth->SetText(QStringLiteral("0.0"));
+    }
+}
+
+void CustomScheduleWindow::activityLeft(int o, int i) {
+    ComboBox* list = Opt(o).Activity[i];
+    const int k = list->Entries().indexOf(list->Text());
+    if (k < 0)
+        list->SetListIndex(0);
+    else if (edited_[static_cast<size_t>(o)][static_cast<size_t>(i)])
+        list->SetListIndex(k);  // a typed entry takes its units as a pick does
+    edited_[static_cast<size_t>(o)][static_cast<size_t>(i)] = false;
+    ComputeRow(o, i);
+}
+
+void CustomScheduleWindow::commitFocusedEntry() {
+    QWidget* control = activeControl();
+    if (!control) return;
+    for (int o = 0; o < 2; ++o) {
+        for (int i = 0; i < kCustomRows; ++i) {
+            if (control == Opt(o).Activity[i]) return activityLeft(o, i);
+            if (control == Opt(o).Year[i]) return yearLeft(o, i);
+            if (control == Opt(o).Depth[i]) return depthLeft(o, i);
+        }
+    }
+}
+
+}  // namespace orv
