@@ -82,6 +82,7 @@ PageSetup ReportPageSetup(const ReportLayout& layout) {
     setup.orientation = QPageLayout::Portrait;
     setup.marginsTwips =
         QMarginsF(layout.leftMargin, layout.topMargin, layout.rightMargin, layout.bottomMargin);
+    setup.documentName = layout.name;
     return setup;
 }
 

@@ -129,6 +129,7 @@ bool PrintOnPrinter(QPrinter& printer, const PageSetup& setup, int pageCount,
     printer.setPageLayout(QPageLayout(QPageSize(setup.paper), setup.orientation,
                                       setup.marginsTwips / 20.0, QPageLayout::Point));
     printer.setFullPage(true);
+    printer.setDocName(setup.documentName);
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     const double perTwip = printer.resolution() / 1440.0;

@@ -35,6 +35,8 @@ struct PageSetup {
     QPageSize::PageSizeId paper = QPageSize::Letter;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     QMarginsF marginsTwips;
+    // The print job's title.
+    QString documentName;
 };
 
 class PlatformBackend {

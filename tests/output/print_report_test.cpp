@@ -198,6 +198,7 @@ TEST_F(PrintReportTest, DefaultAggregateReportPrintsTheStoredProject) {
     EXPECT_EQ(backend().printJobs, 1);
     ASSERT_EQ(backend().pageSetups.size(), 1u);
     EXPECT_EQ(backend().pageSetups[0].marginsTwips, QMarginsF(1440, 720, 1440, 720));
+    EXPECT_EQ(backend().pageSetups[0].documentName, "DRDefaultACAG");
     expectPdf(pdf,
               {"ORVALEN",
                LongDateText(QDate(2026, 3, 5)),
@@ -243,6 +244,19 @@ TEST_F(PrintReportTest, DefaultAggregateReportPrintsTheStoredProject) {
               {"LiberationSans", "LiberationSans-Bold", "LiberationSans-Italic"});
     // Salvage Percent stands only in the asphalt layouts.
     EXPECT_FALSE(Tool("pdftotext", {pdf, "-"}).contains("Salvage Percent"));
+    // Fractional point sizes: the "%" after the interest rate in the 7.5 point report font,
+    // the one after the inflation rate in 9 point, the block title in 10.5 point.
+    std::vector<double> percent;
+    double title = 0;
+    double materials = 0;
+    for (const Word& w : Words(pdf)) {
+        if (w.text == "%") percent.push_back(w.bottom - w.top);
+        if (w.text == "COMPARATIVE") title = w.bottom - w.top;
+        if (w.text == "MATERIALS") materials = w.bottom - w.top;
+    }
+    ASSERT_EQ(percent.size(), 2u);
+    EXPECT_NEAR(percent[1] / percent[0], 7.5 / 9, 0.02);
+    EXPECT_NEAR(title / materials, 10.5 / 9, 0.02);
 }
 
 TEST_F(PrintReportTest, DefaultAsphaltReportPrintsSalvagePercentages) {
