@@ -8,9 +8,10 @@
 #include <QChartView>
 #include <QValueAxis>
 
+#include "analysis/custom_aggregate/fm_custom_acag.h"
+#include "analysis/custom_window_fixture.h"
 #include "analysis/default/fm_default_acac.h"
 #include "analysis/default/fm_default_acag.h"
-#include "inputs/inputs_fixture.h"
 #include "output/fm_plot_results.h"
 #include "platform/twips.h"
 
@@ -19,15 +20,15 @@ using namespace orv::test;
 
 namespace {
 
-class PlotResultsTest : public InputsTest {
+class PlotResultsTest : public CustomWindowTest {
   protected:
     FmPlotResults& chart() { return main().fmPlotResults(); }
     std::array<QWidget*, 4> legendItems() {
         return {chart().LblAsphalt, chart().LblComparisonOption, chart().Shape1, chart().Shape2};
     }
 
-    // A whole project, priced in millions.
-    void enterProject(const QString& surface) {
+    // A whole project under the Moderate schedule, priced in millions.
+    void enterDefaultProject(const QString& surface) {
         const std::vector<std::pair<QString, QVariant>> fields = {
             {"Length", 5280},           {"Width", 24},
             {"Area", 126720},           {"SurfaceDepthOne", 4.0},
@@ -130,9 +131,8 @@ TEST_F(PlotResultsTest, LaidOutAsNamedAndDrawnForTheNewProjectAtStartUp) {
 }
 
 TEST_F(PlotResultsTest, PlotGraphAndPlotResultsShowTheComparisonsTotals) {
-    enterProject("Aggregate");
-    entry().CmdCompute->click();
-    Settle();
+    enterDefaultProject("Aggregate");
+    calculate();
     FmDefaultACAG& acag = main().fmDefaultACAG();
     ASSERT_TRUE(acag.Visible());
     click(acag.CmdPlotGraph);
@@ -146,11 +146,24 @@ TEST_F(PlotResultsTest, PlotGraphAndPlotResultsShowTheComparisonsTotals) {
     // The second asphalt design, computed, then plotted from the main menu.
     UserActivates(&main());
     pick(entry().CbxSurfaceTwo, 1);
-    entry().CmdCompute->click();
-    Settle();
+    calculate();
     ASSERT_TRUE(main().fmDefaultACAC().Visible());
     menu("MenuEditPlotResults");
     expectPlotted(main().rstDefaultACAC, "HMA #2 Default");
+}
+
+TEST_F(PlotResultsTest, PlotGraphFromACustomWindowShowsTheScheduleItStored) {
+    enterProject("Aggregate");
+    calculate();
+    FmCustomACAG& w = main().fmCustomACAG();
+    ASSERT_TRUE(w.Visible());
+    const double before = stored(w).Number("OptOneTotalInflated");
+    layRow(w, 0, 1, 0, "12");
+    click(w.CmdPlotGraph);
+    expectPlotted(main().rstCustomACAG, "Aggregate Custom");
+    // The row just laid out is in the plotted future-cost total.
+    EXPECT_GT(stored(w).Number("OptOneTotalInflated"), before);
+    EXPECT_EQ(chart().LblMaintenance->Caption(), "Custom");
 }
 
 TEST_F(PlotResultsTest, EveryActivationRereadsTheStoredFlagWithTheLiveList) {
