@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <iostream>
 
 #include "analysis/concrete/fm_default_acpc.h"
 #include "analysis/custom_aggregate/fm_custom_acag.h"
@@ -214,6 +215,16 @@ void MDIMain::ResetOptionLabels() {
 
     fmCustomACAC().LblOption->SetCaption(
         AsphaltWindowHeading(entry.CbxSurfaceTwo->Text(), text("SurfaceOptionTwoLabel")));
+}
+
+void MDIMain::StoreLeftEntries(int loadedProject, const std::function<void()>& saveEntries) {
+    if (loadedProject != projectGeneration_) return;
+    try {
+        saveEntries();
+    } catch (const std::exception& e) {
+        std::cerr << "Orvalen: the entries of a window that was left were not stored: " << e.what()
+                  << std::endl;
+    }
 }
 
 // ---- Edit menu and Exit

@@ -170,32 +170,39 @@ TEST_F(PlotResultsTest, EveryActivationRereadsTheStoredFlagWithTheLiveList) {
     record().Edit();
     record().SetField("CustomMaintenance", 1);
     record().Update();
+    entry().ResetEntries();
     writeTotals(main().rstCustomACAG, {210000, 190000, 420000, 380000, 150000, 140000});
     menu("MenuEditPlotResults");
     expectPlotted(main().rstCustomACAG, "Aggregate Custom");
     EXPECT_EQ(chart().LblUnits->Caption(), "$ x 1,000 ");
     EXPECT_DOUBLE_EQ(chart().barSet(1)->at(1), 380);
 
-    // Ticking the box changes nothing stored: the chart goes on with the stored flag. A
-    // return to the chart window rebuilds it from the new totals.
+    // A return to the chart window rebuilds it from the new totals.
     UserActivates(&main());
-    entry().ChkCustomMaintenance->SetValue(0);
     writeTotals(main().rstCustomACAG, {2100000, 190000, 420000, 380000, 150000, 140000});
     UserActivates(&chart());
     EXPECT_EQ(chart().LblComparisonOption->Caption(), "Aggregate Custom");
     EXPECT_EQ(chart().LblUnits->Caption(), "$ x 1,000,000 ");
     EXPECT_DOUBLE_EQ(chart().barSet(0)->at(0), 2.1);
 
+    // The flag is the stored one: a cleared Custom box counts once the data entry window,
+    // left for the chart, has stored it.
+    UserActivates(&main());
+    entry().ChkCustomMaintenance->SetValue(0);
+    EXPECT_EQ(record().Number("CustomMaintenance"), 1);
+    UserActivates(&chart());
+    EXPECT_EQ(record().Number("CustomMaintenance"), 0);
+    EXPECT_EQ(chart().LblComparisonOption->Caption(), "Aggregate Default");
+    EXPECT_EQ(chart().model().table, ResultsTable::DefaultACAG);
+
     // The user-named surface under the stored default flag matches no comparison: the
     // caption stays, every bar is empty, the legend shows.
     UserActivates(&main());
-    record().Edit();
-    record().SetField("CustomMaintenance", 0);
-    record().Update();
     pick(entry().CbxSurfaceTwo, 2);
     ASSERT_EQ(entry().CbxSurfaceTwo->Text(), "Undefined");
+    entry().ChkCustomMaintenance->SetValue(0);  // the selection rule ticked it
     UserActivates(&chart());
-    EXPECT_EQ(chart().LblComparisonOption->Caption(), "Aggregate Custom");
+    EXPECT_EQ(chart().LblComparisonOption->Caption(), "Aggregate Default");
     EXPECT_EQ(chart().LblUnits->Caption(), "$ ");
     EXPECT_FALSE(chart().model().table.has_value());
     for (int option = 0; option < 2; ++option) {
