@@ -127,6 +127,9 @@ class Statement {
         }
     }
     int ColumnCount() const { return sqlite3_column_count(stmt_); }
+    QString ColumnName(int index) const {
+        return QString::fromUtf8(sqlite3_column_name(stmt_, index));
+    }
 
   private:
     sqlite3* db_;
@@ -260,6 +263,18 @@ QVariant Database::QueryValue(const QString& sql, const QVariantList& params) {
     for (qsizetype i = 0; i < params.size(); ++i) st.Bind(int(i + 1), params[i]);
     if (!st.Step() || st.ColumnCount() == 0) return QVariant();
     return st.Column(0);
+}
+
+QueryResult Database::Query(const QString& sql) {
+    Statement st(Conn().db, sql);
+    QueryResult result;
+    for (int i = 0; i < st.ColumnCount(); ++i) result.columns << st.ColumnName(i);
+    while (st.Step()) {
+        QVariantList row;
+        for (int i = 0; i < st.ColumnCount(); ++i) row << st.Column(i);
+        result.rows.push_back(std::move(row));
+    }
+    return result;
 }
 
 int64_t Database::RowCount(const QString& table) {

@@ -36,6 +36,12 @@ struct ColumnInfo {
     bool IsText() const;
 };
 
+// The rows of a query, each with one value for each of its columns.
+struct QueryResult {
+    QStringList columns;
+    std::vector<QVariantList> rows;
+};
+
 // An open database file. Copies share the same connection; Close ends it for all of them.
 class Database {
   public:
@@ -59,6 +65,8 @@ class Database {
     void InsertRow(const QString& table, const QVariantList& values);
     // The first column of the first row of a query; a null QVariant when there is no row.
     QVariant QueryValue(const QString& sql, const QVariantList& params = {});
+    // Every row of a query, with its column names.
+    QueryResult Query(const QString& sql);
     int64_t RowCount(const QString& table);
 
     // The user tables, in the order they were created: no names beginning "sqlite_" or "MS".

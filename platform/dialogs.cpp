@@ -63,6 +63,11 @@ class QtBackend : public PlatformBackend {
         }
     }
 
+    void printDocument(const PageSetup& setup, int pageCount, const PagePainter& paint) override {
+        QPrinter printer(QPrinter::HighResolution);
+        PrintOnPrinter(printer, setup, pageCount, paint);
+    }
+
   private:
     std::optional<QString> run(QFileDialog::AcceptMode mode, const QString& title,
                                const QString& filter, int filterIndex, const QString& fileName) {
@@ -115,6 +120,31 @@ QString QtFilter(const QString& filter) {
         out << QStringLiteral("%1 (%2)").arg(parts.at(i), patterns);
     }
     return out.join(QStringLiteral(";;"));
+}
+
+bool PrintOnPrinter(QPrinter& printer, const PageSetup& setup, int pageCount,
+                    const PagePainter& paint) {
+    // The margins stand on the printer's layout; the painting places them itself, so a
+    // printer whose least margins are wider moves nothing.
+    printer.setPageLayout(QPageLayout(QPageSize(setup.paper), setup.orientation,
+                                      setup.marginsTwips / 20.0, QPageLayout::Point));
+    printer.setFullPage(true);
+    printer.setDocName(setup.documentName);
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const double perTwip = printer.resolution() / 1440.0;
+    const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Point).size() * 20.0;
+    const QMarginsF& m = setup.marginsTwips;
+    const QRectF area(0, 0, (paper.width() - m.left() - m.right()) * perTwip,
+                      (paper.height() - m.top() - m.bottom()) * perTwip);
+    for (int i = 0; i < pageCount; ++i) {
+        if (i > 0) printer.newPage();
+        painter.save();
+        painter.translate(m.left() * perTwip, m.top() * perTwip);
+        paint(painter, i, area);
+        painter.restore();
+    }
+    return painter.end();
 }
 
 bool CommonDialog::ShowOpen() {
@@ -190,6 +220,41 @@ void ScriptedBackend::printPages(int pageCount, const PagePainter& paint) {
         paint(painter, i, page);
         painter.end();
         printed.push_back(image);
+    }
+}
+
+void ScriptedBackend::printDocument(const PageSetup& setup, int pageCount,
+                                    const PagePainter& paint) {
+    ++printJobs;
+    pageSetups.push_back(setup);
+    // Each page at 96 dots per inch.
+    const double perTwip = 96.0 / 1440.0;
+    const QSizeF paper = QPageLayout(QPageSize(setup.paper), setup.orientation, QMarginsF())
+                             .fullRect(QPageLayout::Point)
+                             .size() *
+                         20.0;
+    const QMarginsF& m = setup.marginsTwips;
+    const QRectF area(0, 0, (paper.width() - m.left() - m.right()) * perTwip,
+                      (paper.height() - m.top() - m.bottom()) * perTwip);
+    for (int i = 0; i < pageCount; ++i) {
+        QImage image((paper * perTwip).toSize(), QImage::Format_RGB32);
+        image.setDotsPerMeterX(3780);
+        image.setDotsPerMeterY(3780);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.translate(m.left() * perTwip, m.top() * perTwip);
+        paint(painter, i, area);
+        painter.end();
+        printed.push_back(image);
+    }
+    if (!pdfFiles.empty()) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfFiles.front());
+        pdfFiles.pop_front();
+        // A PDF printer's own default paper, which the set-up must override.
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        PrintOnPrinter(printer, setup, pageCount, paint);
     }
 }
 

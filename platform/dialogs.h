@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QImage>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
@@ -13,6 +16,7 @@
 #include <vector>
 
 class QPainter;
+class QPrinter;
 class QWidget;
 
 namespace orv {
@@ -25,6 +29,15 @@ MsgAnswer MsgBox(const QString& text, MsgStyle style, const QString& title);
 
 // A one-page-at-a-time painter of a printed document.
 using PagePainter = std::function<void(QPainter& painter, int page, const QRectF& pageRect)>;
+
+// The paper of a printed document: size, orientation and margins in twips (1/1440 inch).
+struct PageSetup {
+    QPageSize::PageSizeId paper = QPageSize::Letter;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    QMarginsF marginsTwips;
+    // The print job's title.
+    QString documentName;
+};
 
 class PlatformBackend {
   public:
@@ -42,7 +55,16 @@ class PlatformBackend {
     // Prints on the default printer.
     virtual void printImage(const QImage& image) = 0;
     virtual void printPages(int pageCount, const PagePainter& paint) = 0;
+    // Prints on the default printer set up as `setup` says, whatever its default paper.
+    // The painter's origin is the top left corner inside the margins, and `pageRect` the
+    // area inside the margins, in device pixels.
+    virtual void printDocument(const PageSetup& setup, int pageCount, const PagePainter& paint) = 0;
 };
+
+// Sets `printer` up as `setup` says and prints the pages on it; false when the printer
+// cannot be opened.
+bool PrintOnPrinter(QPrinter& printer, const PageSetup& setup, int pageCount,
+                    const PagePainter& paint);
 
 // The backend in use; Qt's dialogs and printers unless a test installed another.
 PlatformBackend& Backend();
@@ -111,6 +133,11 @@ class ScriptedBackend : public PlatformBackend {
     // What was printed: each image, and each page of a document, as an image.
     std::vector<QImage> printed;
     int printJobs = 0;
+    // The set-up of each document printed with printDocument.
+    std::vector<PageSetup> pageSetups;
+    // While names are left, each document printed with printDocument is also printed, on a
+    // printer set up as the default one is, to the next of these files as a PDF.
+    std::deque<QString> pdfFiles;
 
     MsgAnswer messageBox(const QString& text, MsgStyle style, const QString& title) override;
     std::optional<QString> openFileName(const QString& title, const QString& filter,
@@ -121,6 +148,7 @@ class ScriptedBackend : public PlatformBackend {
     QStringList installedPrinters() override { return printers; }
     void printImage(const QImage& image) override;
     void printPages(int pageCount, const PagePainter& paint) override;
+    void printDocument(const PageSetup& setup, int pageCount, const PagePainter& paint) override;
 
   private:
     std::optional<QString> nextFileName(const FileRequest& request);

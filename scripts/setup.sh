@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ clang pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-charts-dev libgl-dev
   libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation locales
+  fonts-liberation locales poppler-utils
 )
 
 SUDO=""

@@ -18,6 +18,7 @@
 #include "inputs/fm_data_entry.h"
 #include "inputs/fm_define_options.h"
 #include "output/fm_plot_results.h"
+#include "output/print_report.h"
 #include "platform/activation.h"
 #include "shell/fm_logo.h"
 #include "store/project_store.h"
@@ -132,6 +133,7 @@ void MDIMain::MDIForm_Load() {
     PrinterOK = !Backend().installedPrinters().isEmpty();
     strTemplateFile = appFolder_ + QStringLiteral("/") + kTemplateFileName;
     strWorkFile = appFolder_ + QStringLiteral("/") + kWorkFileName;
+    DataEnv.Connection1.ConnectionString = WorkingFileConnectionText(strWorkFile);
 
     // A second running copy must not touch the first one's working file, and a missing
     // or damaged template must be said, not crashed on.
@@ -407,8 +409,6 @@ void MDIMain::MenuFilePrintSetup_Click() {
     CommonFileDialog.ShowPrinter();
 }
 
-void MDIMain::MenuFilePrint_Click() {
-    if (!PrinterOK) return;
-}
+void MDIMain::MenuFilePrint_Click() { PrintReport(*this); }
 
 }  // namespace orv

@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "output/data_env.h"
 #include "platform/database.h"
 #include "platform/dialogs.h"
 #include "store/project_store.h"
@@ -67,6 +68,8 @@ class MDIMain : public QMainWindow {
     Recordset rstCustomACAG;
     bool bStateChanged = false;
     bool PrinterOK = false;
+    // The data source of the printed reports.
+    DataEnvironment DataEnv;
 
     // Copies the six user-defined item names of the project record into the windows
     // that show them.

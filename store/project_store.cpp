@@ -333,6 +333,28 @@ bool IsReservedProjectPath(const QString& path, const QString& templatePath,
     return ReservedProjectFile(path, templatePath, workPath) != ReservedFile::None;
 }
 
+ReportRow ReadReportRow(Database& db, const QString& resultsTable) {
+    const QString vorn = QuoteName(schema::kVorn);
+    const QString results = QuoteName(resultsTable);
+    for (const QString& table : {schema::kVorn, resultsTable}) {
+        if (!db.HasTable(table))
+            throw DbError(QStringLiteral("The table %1 is missing").arg(table));
+        const int64_t rows = db.RowCount(table);
+        if (rows != 1) {
+            throw DbError(QStringLiteral("The table %1 holds %2 rows where it must hold one")
+                              .arg(table)
+                              .arg(rows));
+        }
+    }
+    const QueryResult result =
+        db.Query(QStringLiteral("SELECT %1.*, %2.* FROM %1, %2").arg(vorn, results));
+    ReportRow row;
+    if (result.rows.empty()) return row;
+    for (qsizetype i = 0; i < result.columns.size(); ++i)
+        row.insert(result.columns.at(i), result.rows.front().at(i));
+    return row;
+}
+
 QString LockFilePath(const QString& workPath) { return workPath + QStringLiteral(".lock"); }
 
 WorkingCopyLock::~WorkingCopyLock() { Release(); }

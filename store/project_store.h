@@ -3,7 +3,9 @@
 // call these; none of them shows anything.
 #pragma once
 
+#include <QHash>
 #include <QString>
+#include <QVariant>
 #include <functional>
 #include <optional>
 
@@ -69,6 +71,15 @@ ReservedFile ReservedProjectFile(const QString& path, const QString& templatePat
                                  const QString& workPath);
 bool IsReservedProjectPath(const QString& path, const QString& templatePath,
                            const QString& workPath);
+
+// The row a printed report prints: every field of the project record and every field of
+// one results table, by column name.
+using ReportRow = QHash<QString, QVariant>;
+
+// Reads the project record joined with the row of `resultsTable` ("SELECT VORN.*, T.* FROM
+// VORN, T"), as stored now. Throws DbError naming the table when a table or its row is
+// missing or a table holds more than one row.
+ReportRow ReadReportRow(Database& db, const QString& resultsTable);
 
 // The lock file of a working copy: its path followed by ".lock".
 QString LockFilePath(const QString& workPath);

@@ -1,0 +1,137 @@
+// The report renderer on display lists and painted pages, and the four layouts' data.
+#include "output/report_render.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include "store/schema.h"
+#include "support/printers.h"
+
+using namespace orv;
+
+namespace {
+
+const std::array<ReportId, 4> kAll = {ReportId::DefaultACAG, ReportId::DefaultACAC,
+                                      ReportId::CustomACAG, ReportId::CustomACAC};
+
+ReportItem TextItem(const QString& text, int left, int top, int width,
+                    ReportAlign align = ReportAlign::Left) {
+    return {ReportItem::Kind::Text, text, {}, left, top, width, 240, ReportFont{9}, align};
+}
+
+// A small layout of three bands with one item each and two lines.
+ReportLayout SmallLayout() {
+    ReportLayout l;
+    l.name = "Small";
+    l.reportWidth = 9000;
+    l.reportFont = ReportFont{7.5};
+    l.header.height = 400;
+    l.header.items = {
+        {ReportItem::Kind::PrintDate, {}, {}, 6000, 0, 2000, 240, std::nullopt, ReportAlign::Left}};
+    l.detail.height = 5000;
+    l.detail.items = {
+        TextItem("Caption", 300, 30, 1000),
+        {ReportItem::Kind::Value, "Amount", ValueFormat::Pattern("\"$\"#,##0"), 3000, 100, 2880,
+         240, ReportFont{9, true}, ReportAlign::Right},
+        {ReportItem::Kind::Value, "Empty", ValueFormat::Pattern("###,###"), 3000, 400, 1290, 240,
+         ReportFont{9}, ReportAlign::Right},
+        {ReportItem::Kind::HLine, {}, {}, 105, 3000, 8850, 0, std::nullopt, ReportAlign::Left},
+        {ReportItem::Kind::VLine, {}, {}, 8940, 0, 0, 4800, std::nullopt, ReportAlign::Left},
+    };
+    l.footer.height = 30;
+    l.footer.items = {TextItem("End", 0, 0, 500)};
+    return l;
+}
+
+TEST(ReportRender, BandsStackFromTheTopMarginAndItemsKeepTheirPlaces) {
+    const ReportRow row = {{"Amount", 1234567.0}, {"Empty", 0.0}};
+    const DisplayList list = RenderReport(SmallLayout(), row, "Thursday, 10 December 2026");
+    ASSERT_EQ(list.texts.size(), 4u);  // the zero under "###,###" prints nothing
+    EXPECT_EQ(list.texts[0].text, "Thursday, 10 December 2026");
+    EXPECT_EQ(list.texts[0].box, QRectF(6000, 0, 2000, 240));
+    EXPECT_EQ(list.texts[0].font, ReportFont{7.5});  // the report font
+    EXPECT_EQ(list.texts[1].text, "Caption");
+    EXPECT_EQ(list.texts[1].box, QRectF(300, 430, 1000, 240));
+    EXPECT_EQ(list.texts[2].text, "$1,234,567");
+    EXPECT_EQ(list.texts[2].box, QRectF(3000, 500, 2880, 240));
+    EXPECT_EQ(list.texts[2].align, ReportAlign::Right);
+    EXPECT_EQ(list.texts[3].text, "End");
+    EXPECT_EQ(list.texts[3].box.top(), 5400);
+    ASSERT_EQ(list.lines.size(), 2u);
+    EXPECT_EQ(list.lines[0], QLineF(105, 3400, 8955, 3400));
+    EXPECT_EQ(list.lines[1], QLineF(8940, 400, 8940, 5200));
+}
+
+// The ink of a painted page: the bounding box of its dark pixels within `region`.
+QRect Ink(const QImage& image, const QRect& region) {
+    QRect ink;
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        for (int x = region.left(); x <= region.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+TEST(ReportRender, PaintingAlignsRightAgainstTheBoxEdgeAndDrawsTheLines) {
+    const ReportRow row = {{"Amount", 1234567.0}, {"Empty", 0.0}};
+    const DisplayList list = RenderReport(SmallLayout(), row, "date");
+    const double perTwip = 300.0 / 1440;  // 300 dots per inch
+    QImage image(2600, 1400, QImage::Format_RGB32);
+    image.setDotsPerMeterX(11811);
+    image.setDotsPerMeterY(11811);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PaintDisplayList(painter, list, perTwip);
+    painter.end();
+
+    // The amount's ink ends at its box's right edge and starts well inside the box.
+    const QRectF box = list.texts[2].box;
+    const QRect amount =
+        Ink(image, QRect(int(box.left() * perTwip), int(box.top() * perTwip),
+                         int(box.width() * perTwip) + 20, int(box.height() * perTwip)));
+    ASSERT_FALSE(amount.isNull());
+    EXPECT_NEAR(amount.right(), box.right() * perTwip, 15 * perTwip + 2);
+    EXPECT_GT(amount.left(), (box.left() + 1000) * perTwip);
+    // The caption starts at its box's left edge, its ink inside the box's height.
+    const QRect caption =
+        Ink(image, QRect(0, int(430 * perTwip), int(2000 * perTwip), int(240 * perTwip)));
+    EXPECT_NEAR(caption.left(), 300 * perTwip, 30 * perTwip);
+    // The lines: a thin horizontal one across and a vertical one down.
+    const QRect horizontal =
+        Ink(image, QRect(0, int(3380 * perTwip), int(8900 * perTwip), int(40 * perTwip)));
+    EXPECT_NEAR(horizontal.left(), 105 * perTwip, 2);
+    EXPECT_NEAR(horizontal.right(), 8900 * perTwip, 2);
+    EXPECT_LE(horizontal.height(), 4);
+    const QRect vertical =
+        Ink(image, QRect(int(8920 * perTwip), 0, int(40 * perTwip), int(3300 * perTwip)));
+    EXPECT_NEAR(vertical.top(), 400 * perTwip, 2);
+    EXPECT_LE(vertical.width(), 4);
+}
+
+TEST(ReportLayouts, EachFitsALetterPageAndNamesOnlyFieldsOfItsTables) {
+    for (ReportId id : kAll) {
+        const ReportLayout& l = Layout(id);
+        SCOPED_TRACE(l.name.toStdString());
+        EXPECT_LE(l.leftMargin + l.reportWidth + l.rightMargin, 12240);
+        EXPECT_LE(
+            l.topMargin + l.header.height + l.detail.height + l.footer.height + l.bottomMargin,
+            15840);
+        for (const ReportBand* band : {&l.header, &l.detail, &l.footer}) {
+            for (const ReportItem& item : band->items) {
+                EXPECT_GE(item.left, 0) << item.text.toStdString();
+                EXPECT_LE(item.left + item.width, l.reportWidth) << item.text.toStdString();
+                EXPECT_LE(item.top + item.height, band->height) << item.text.toStdString();
+            }
+        }
+        for (const QString& field : l.Fields()) {
+            EXPECT_TRUE(schema::Table(schema::kVorn).Find(field) ||
+                        schema::Table(l.resultsTable).Find(field))
+                << field.toStdString();
+        }
+    }
+}
+
+}  // namespace
