@@ -176,11 +176,17 @@ void FmCosts::Form_Activate() {
     TbxAsphaltCost->update();
 }
 
+void FmCosts::Form_Deactivate() {
+    main_.StoreLeftEntries(loadedProject_, [this] { SaveEntries(); });
+}
+
 void FmCosts::ResetEntries() {
+    loadedProject_ = -1;
     Recordset& r = main_.rstVORN;
     for (const CostBox& c : boxes_) c.box->SetText(ShownCost(r.Number(c.field)));
     for (const NameLabel& n : kNameLabels)
         (this->*n.label)->SetCaption(r.Text(QString::fromLatin1(n.field)));
+    loadedProject_ = main_.projectGeneration();
 }
 
 void FmCosts::SaveEntries() {

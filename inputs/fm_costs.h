@@ -1,6 +1,7 @@
 // The unit cost window: the 26 unit costs of the project, beside the names of the
 // user-defined items. A top-level window, hidden and shown again, never destroyed; it
-// reloads from the project record at every activation.
+// reloads from the project record at every activation and stores its boxes there when it
+// is left for another window or hidden.
 #pragma once
 
 #include <QString>
@@ -25,6 +26,9 @@ class FmCosts : public Form {
 
     void Form_Load() override;
     void Form_Activate() override;
+    // What the user typed is stored when another window becomes active or "Close" hides
+    // the window.
+    void Form_Deactivate() override;
 
     // A box of the window and the record field it edits, in tab order.
     struct CostBox {
@@ -52,6 +56,8 @@ class FmCosts : public Form {
 
     MDIMain& main_;
     std::vector<CostBox> boxes_;
+    // MDIMain::projectGeneration() as of the last complete ResetEntries; -1 during one.
+    int loadedProject_ = -1;
     QString strCostMessage;
 };
 

@@ -357,6 +357,7 @@ void FmDataEntry::ShowListText(ComboBox* list, const QString& text) {
 }
 
 void FmDataEntry::ResetEntries() {
+    loadedProject_ = -1;
     main_.ResetOptionLabels();
     Recordset& r = main_.rstVORN;
     auto text = [&r](const char* field) { return r.Text(QString::fromLatin1(field)); };
@@ -398,6 +399,11 @@ void FmDataEntry::ResetEntries() {
     ChkModerateMaintenance->SetValue(flag("ModMaintenance"));
     ChkHighMaintenance->SetValue(flag("HighMaintenance"));
     ChkCustomMaintenance->SetValue(flag("CustomMaintenance"));
+    loadedProject_ = main_.projectGeneration();
+}
+
+void FmDataEntry::Form_Deactivate() {
+    main_.StoreLeftEntries(loadedProject_, [this] { SaveEntries(); });
 }
 
 void FmDataEntry::SaveEntries() {

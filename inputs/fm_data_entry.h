@@ -1,6 +1,7 @@
 // The project data entry window: a borderless child window of the frame in which the user
 // describes the project, both pavement designs, the analysis period, the rates and the
-// maintenance level. It reloads from the project record at every activation.
+// maintenance level. It reloads from the project record at every activation and stores
+// its entries there when another window becomes active, so a round trip keeps the typing.
 #pragma once
 
 #include <QString>
@@ -28,6 +29,8 @@ class FmDataEntry : public Form {
 
     void Form_Load() override;
     void Form_Activate() override { ResetEntries(); }
+    // What the user typed is stored when another window becomes active.
+    void Form_Deactivate() override;
 
     // Project description.
     TextBox* TbxName;
@@ -95,6 +98,8 @@ class FmDataEntry : public Form {
 
     MDIMain& main_;
     std::unique_ptr<Levels> levels_;
+    // MDIMain::projectGeneration() as of the last complete ResetEntries; -1 during one.
+    int loadedProject_ = -1;
     QString strDepthMessage;
     QString strMessage;
 };

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <iostream>
 
 #include "analysis/concrete/fm_custom_acpc.h"
 #include "analysis/concrete/fm_default_acpc.h"
@@ -215,6 +216,16 @@ void MDIMain::ResetOptionLabels() {
     names.TbxMaintOptionThree->SetText(text("MaintOptionThreeLabel"));
 
     fmCustomACAC().LblOption->SetCaption(text("SurfaceOptionTwoLabel"));
+}
+
+void MDIMain::StoreLeftEntries(int loadedProject, const std::function<void()>& saveEntries) {
+    if (loadedProject != projectGeneration_) return;
+    try {
+        saveEntries();
+    } catch (const std::exception& e) {
+        std::cerr << "Orvalen: the entries of a window that was left were not stored: " << e.what()
+                  << std::endl;
+    }
 }
 
 // ---- Edit menu and Exit

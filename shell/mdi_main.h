@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -75,6 +76,13 @@ class MDIMain : public QMainWindow {
     // that show them.
     void ResetOptionLabels();
 
+    // Stores an input window's entries as it is left for another window, so the reload at
+    // its next activation gives them back; `loadedProject` is projectGeneration() as of the
+    // window's last complete reload (-1 for none). Fields of another project or of an
+    // unfinished reload are not stored. Checks nothing, shows nothing, and leaves
+    // bStateChanged; a failure is written to the standard error stream.
+    void StoreLeftEntries(int loadedProject, const std::function<void()>& saveEntries);
+
     // The windows, each loaded on its first use.
     FmDataEntry& fmDataEntry();
     FmCosts& fmCosts();
@@ -109,7 +117,8 @@ class MDIMain : public QMainWindow {
     const QString& templateFile() const { return strTemplateFile; }
     const QString& workFile() const { return strWorkFile; }
     const QString& projectFile() const { return strProjectFile; }
-    // Counts the replacements of the project's tables (start-up, New, Open).
+    // Counts the replacements of the project's tables (start-up, New, Open): fields
+    // loaded at an earlier count show another project.
     int projectGeneration() const { return projectGeneration_; }
     // Exit or the closing of the frame has ended the run.
     bool ended() const { return ended_; }

@@ -143,30 +143,29 @@ TEST_F(CostsTest, TheBoxTestRefusesAboveTheCeilingAndStoresWhatWasTyped) {
     EXPECT_EQ(fog->Text(), "2.50");
 }
 
-TEST_F(CostsTest, ReloadsDropUnstoredTypingButAStoreTakesWhatTheBoxesHold) {
+TEST_F(CostsTest, ResetDropsTypingAndLeavingTheWindowStoresIt) {
     show();
     TextBox* blade = box("TbxBladeCost");
     type(blade, "7");
     costs().CmdReset->click();
     EXPECT_EQ(blade->Text(), "4.44");
 
-    // Turning to the data entry window and back reloads.
+    // Turning to the data entry window stores the typing; the reload on the return
+    // shows it by the pattern.
     type(blade, "7");
     UserActivates(&main());
+    EXPECT_EQ(record().Number("BladeCost"), 7);
     show();
-    EXPECT_EQ(blade->Text(), "4.44");
+    EXPECT_EQ(blade->Text(), "7.00");
 
-    // Typed, then closed: what a results window stores is the typed cost; the next
-    // showing reloads the stored one.
-    type(blade, "7");
+    // Typed, then closed: stored too, so the next showing gives it back.
+    type(blade, "6.5");
     costs().CmdClose->click();
     EXPECT_FALSE(costs().Visible());
-    EXPECT_EQ(blade->Text(), "7");
-    costs().SaveEntries();
-    EXPECT_EQ(record().Number("BladeCost"), 7);
-    setField("BladeCost", 4.44);
+    EXPECT_EQ(record().Number("BladeCost"), 6.5);
     show();
-    EXPECT_EQ(blade->Text(), "4.44");
+    EXPECT_EQ(blade->Text(), "6.50");
+    setField("BladeCost", 4.44);
 
     // More than two decimals: shown and then stored as two.
     setField("BladeCost", 1.234);
@@ -182,11 +181,13 @@ TEST_F(CostsTest, ReloadsDropUnstoredTypingButAStoreTakesWhatTheBoxesHold) {
     EXPECT_EQ(costs().LblMaintOptionOneLabel->Caption(), "Other Type One");
     EXPECT_EQ(costs().LblConstOptionOneLabel->Caption(), "HMA Other");
 
-    // The frame's close box hides the window and keeps its boxes.
+    // The frame's close box hides the window as "Close" does.
     type(blade, "8");
     costs().close();
     EXPECT_FALSE(costs().Visible());
     EXPECT_EQ(blade->Text(), "8");
+    EXPECT_EQ(record().Number("BladeCost"), 8);
+    EXPECT_FALSE(main().bStateChanged);
 }
 
 TEST_F(CostsTest, NewWhileHiddenBringsTheBoxesToTheNewProject) {

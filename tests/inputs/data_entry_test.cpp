@@ -653,10 +653,13 @@ TEST_F(DataEntryTest, NeitherAMessageBoxNorAReturnFromAnotherApplicationReloads)
     UserActivates(&main());
     EXPECT_EQ(w.TbxName->Text(), "Typed");
 
-    // Activation from another window of the program does reload.
+    // Activation from another window of the program does reload, after the window was
+    // stored on leaving: the typing comes back in its stored form.
+    type(w.TbxWidth, "1234");
     menu("MenuEditSetCosts");
     UserActivates(&main());
-    EXPECT_EQ(w.TbxName->Text(), "New Project");
+    EXPECT_EQ(w.TbxName->Text(), "Typed");
+    EXPECT_EQ(w.TbxWidth->Text(), "1,234");
 }
 
 TEST_F(DataEntryTest, LostFocusChecksRunOnlyForMovesWithinTheWindow) {

@@ -8,9 +8,10 @@
 #include <QChartView>
 #include <QValueAxis>
 
+#include "analysis/custom_aggregate/fm_custom_acag.h"
+#include "analysis/custom_window_fixture.h"
 #include "analysis/default/fm_default_acac.h"
 #include "analysis/default/fm_default_acag.h"
-#include "inputs/inputs_fixture.h"
 #include "output/fm_plot_results.h"
 #include "platform/twips.h"
 
@@ -19,15 +20,15 @@ using namespace orv::test;
 
 namespace {
 
-class PlotResultsTest : public InputsTest {
+class PlotResultsTest : public CustomWindowTest {
   protected:
     FmPlotResults& chart() { return main().fmPlotResults(); }
     std::array<QWidget*, 4> legendItems() {
         return {chart().LblAsphalt, chart().LblComparisonOption, chart().Shape1, chart().Shape2};
     }
 
-    // A whole project, priced in millions.
-    void enterProject(const QString& surface) {
+    // A whole project under the Moderate schedule, priced in millions.
+    void enterDefaultProject(const QString& surface) {
         const std::vector<std::pair<QString, QVariant>> fields = {
             {"Length", 5280},           {"Width", 24},
             {"Area", 126720},           {"SurfaceDepthOne", 4.0},
@@ -130,9 +131,8 @@ TEST_F(PlotResultsTest, LaidOutAsNamedAndDrawnForTheNewProjectAtStartUp) {
 }
 
 TEST_F(PlotResultsTest, PlotGraphAndPlotResultsShowTheComparisonsTotals) {
-    enterProject("Aggregate");
-    entry().CmdCompute->click();
-    Settle();
+    enterDefaultProject("Aggregate");
+    calculate();
     FmDefaultACAG& acag = main().fmDefaultACAG();
     ASSERT_TRUE(acag.Visible());
     click(acag.CmdPlotGraph);
@@ -146,43 +146,63 @@ TEST_F(PlotResultsTest, PlotGraphAndPlotResultsShowTheComparisonsTotals) {
     // The second asphalt design, computed, then plotted from the main menu.
     UserActivates(&main());
     pick(entry().CbxSurfaceTwo, 1);
-    entry().CmdCompute->click();
-    Settle();
+    calculate();
     ASSERT_TRUE(main().fmDefaultACAC().Visible());
     menu("MenuEditPlotResults");
     expectPlotted(main().rstDefaultACAC, "HMA #2 Default");
+}
+
+TEST_F(PlotResultsTest, PlotGraphFromACustomWindowShowsTheScheduleItStored) {
+    enterProject("Aggregate");
+    calculate();
+    FmCustomACAG& w = main().fmCustomACAG();
+    ASSERT_TRUE(w.Visible());
+    const double before = stored(w).Number("OptOneTotalInflated");
+    layRow(w, 0, 1, 0, "12");
+    click(w.CmdPlotGraph);
+    expectPlotted(main().rstCustomACAG, "Aggregate Custom");
+    // The row just laid out is in the plotted future-cost total.
+    EXPECT_GT(stored(w).Number("OptOneTotalInflated"), before);
+    EXPECT_EQ(chart().LblMaintenance->Caption(), "Custom");
 }
 
 TEST_F(PlotResultsTest, EveryActivationRereadsTheStoredFlagWithTheLiveList) {
     record().Edit();
     record().SetField("CustomMaintenance", 1);
     record().Update();
+    entry().ResetEntries();
     writeTotals(main().rstCustomACAG, {210000, 190000, 420000, 380000, 150000, 140000});
     menu("MenuEditPlotResults");
     expectPlotted(main().rstCustomACAG, "Aggregate Custom");
     EXPECT_EQ(chart().LblUnits->Caption(), "$ x 1,000 ");
     EXPECT_DOUBLE_EQ(chart().barSet(1)->at(1), 380);
 
-    // Ticking the box changes nothing stored: the chart goes on with the stored flag. A
-    // return to the chart window rebuilds it from the new totals.
+    // A return to the chart window rebuilds it from the new totals.
     UserActivates(&main());
-    entry().ChkCustomMaintenance->SetValue(0);
     writeTotals(main().rstCustomACAG, {2100000, 190000, 420000, 380000, 150000, 140000});
     UserActivates(&chart());
     EXPECT_EQ(chart().LblComparisonOption->Caption(), "Aggregate Custom");
     EXPECT_EQ(chart().LblUnits->Caption(), "$ x 1,000,000 ");
     EXPECT_DOUBLE_EQ(chart().barSet(0)->at(0), 2.1);
 
+    // The flag is the stored one: a cleared Custom box counts once the data entry window,
+    // left for the chart, has stored it.
+    UserActivates(&main());
+    entry().ChkCustomMaintenance->SetValue(0);
+    EXPECT_EQ(record().Number("CustomMaintenance"), 1);
+    UserActivates(&chart());
+    EXPECT_EQ(record().Number("CustomMaintenance"), 0);
+    EXPECT_EQ(chart().LblComparisonOption->Caption(), "Aggregate Default");
+    EXPECT_EQ(chart().model().table, ResultsTable::DefaultACAG);
+
     // The user-named surface under the stored default flag matches no comparison: the
     // caption stays, every bar is empty, the legend shows.
     UserActivates(&main());
-    record().Edit();
-    record().SetField("CustomMaintenance", 0);
-    record().Update();
     pick(entry().CbxSurfaceTwo, 2);
     ASSERT_EQ(entry().CbxSurfaceTwo->Text(), "Undefined");
+    entry().ChkCustomMaintenance->SetValue(0);  // the selection rule ticked it
     UserActivates(&chart());
-    EXPECT_EQ(chart().LblComparisonOption->Caption(), "Aggregate Custom");
+    EXPECT_EQ(chart().LblComparisonOption->Caption(), "Aggregate Default");
     EXPECT_EQ(chart().LblUnits->Caption(), "$ ");
     EXPECT_FALSE(chart().model().table.has_value());
     for (int option = 0; option < 2; ++option) {
