@@ -48,6 +48,15 @@ CustomScheduleWindow::CustomScheduleWindow(MDIMain& main, CustomWindowSpec spec)
     build();
 }
 
+CustomScheduleWindow::~CustomScheduleWindow() {
+    // The controls outlive this window's members while the window is torn down, and hiding
+    // them then moves the focus: no handler may run by then.
+    for (ComboBox* c : findChildren<ComboBox*>())
+        c->Click = c->Change = c->LostFocus = c->GotFocus = nullptr;
+    for (TextBox* t : findChildren<TextBox*>()) t->Change = t->LostFocus = t->GotFocus = nullptr;
+    for (Button* b : findChildren<Button*>()) b->Click = b->LostFocus = nullptr;
+}
+
 Label* CustomScheduleWindow::label(const QString& name, const QString& text, int left, int top,
                                    int width, int height, bool bold, const QColor& color,
                                    double points) {

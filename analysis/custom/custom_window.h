@@ -110,6 +110,8 @@ class CustomScheduleWindow : public Form {
 
     const CustomWindowSpec& spec() const { return spec_; }
 
+    ~CustomScheduleWindow() override;
+
   protected:
     CustomScheduleWindow(MDIMain& main, CustomWindowSpec spec);
     // The title-bar close is "Close".
