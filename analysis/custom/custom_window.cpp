@@ -51,12 +51,12 @@ CustomScheduleWindow::CustomScheduleWindow(MDIMain& main, CustomWindowSpec spec)
 }
 
 CustomScheduleWindow::~CustomScheduleWindow() {
-    // The controls go after this object: none of their events may reach its handlers.
-    for (Option& opt : options_) {
-        for (ComboBox* c : opt.Activity) c->Click = c->Change = c->LostFocus = c->GotFocus = {};
-        for (const auto* boxes : {&opt.Year, &opt.Depth})
-            for (TextBox* t : *boxes) t->Change = t->LostFocus = t->GotFocus = {};
-    }
+    // The controls outlive this window's members while the window is torn down, and hiding
+    // them then moves the focus: no handler may run by then.
+    for (ComboBox* c : findChildren<ComboBox*>())
+        c->Click = c->Change = c->LostFocus = c->GotFocus = nullptr;
+    for (TextBox* t : findChildren<TextBox*>()) t->Change = t->LostFocus = t->GotFocus = nullptr;
+    for (Button* b : findChildren<Button*>()) b->Click = b->LostFocus = nullptr;
 }
 
 Label* CustomScheduleWindow::label(const QString& name, const QString& text, int left, int top,
