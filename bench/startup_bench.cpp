@@ -150,7 +150,7 @@ void BM_ActivateCustomWindow(benchmark::State& state) {
         for (int i = 0; i < orv::kCustomRows; ++i) {
             const QString& word = orv::kRowWords[i];
             const QStringList entries =
-                orv::ActivityEntries(*window.spec().activities[static_cast<size_t>(o)],
+                orv::ActivityEntries(*window.traits().activities[static_cast<size_t>(o)],
                                      {"Other Type One", "Other Type Two", "Other Type Three"});
             schedule.SetField(orv::ScheduleColumn(o, word, QString()), entries[i % entries.size()]);
             schedule.SetField(orv::ScheduleColumn(o, word, "Year"), 3 * i + 2);

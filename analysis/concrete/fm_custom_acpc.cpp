@@ -8,8 +8,8 @@
 namespace orv {
 namespace {
 
-CustomWindowSpec ConcreteWindowRules() {
-    CustomWindowSpec s;
+CustomWindowTraits ConcreteWindowRules() {
+    CustomWindowTraits s;
     s.name = QStringLiteral("FmCustomACPC");
     s.caption = QStringLiteral("Custom Design Comparitive Analysis");
     s.headingTwoName = QStringLiteral("LblOptionTwo");

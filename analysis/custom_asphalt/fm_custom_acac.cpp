@@ -6,8 +6,8 @@
 namespace orv {
 namespace {
 
-CustomWindowSpec AsphaltSpec() {
-    CustomWindowSpec s;
+CustomWindowTraits AsphaltTraits() {
+    CustomWindowTraits s;
     s.name = QStringLiteral("FmCustomACAC");
     s.caption = QStringLiteral("Custom Design Comparitive Analysis ");
     s.headingTwoName = QStringLiteral("LblOption");
@@ -41,6 +41,6 @@ CustomWindowSpec AsphaltSpec() {
 }  // namespace
 
 FmCustomACAC::FmCustomACAC(MDIMain& main)
-    : CustomScheduleWindow(main, AsphaltSpec()), LblOption(HeadingTwo) {}
+    : CustomScheduleWindow(main, AsphaltTraits()), LblOption(HeadingTwo) {}
 
 }  // namespace orv
