@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <iostream>
 
+#include "analysis/concrete/fm_custom_acpc.h"
 #include "analysis/concrete/fm_default_acpc.h"
 #include "analysis/custom_aggregate/fm_custom_acag.h"
 #include "analysis/custom_asphalt/fm_custom_acac.h"
@@ -67,6 +68,7 @@ MDIMain::MDIMain(const QString& appFolder) : appFolder_(QDir::fromNativeSeparato
 
 MDIMain::~MDIMain() {
     // Windows go before the frame that holds the child windows.
+    customACPC_.reset();
     defaultACPC_.reset();
     customACAC_.reset();
     customACAG_.reset();
@@ -89,11 +91,12 @@ FmDefaultACAC& MDIMain::fmDefaultACAC() { return use(defaultACAC_, *this); }
 FmCustomACAG& MDIMain::fmCustomACAG() { return use(customACAG_, *this); }
 FmCustomACAC& MDIMain::fmCustomACAC() { return use(customACAC_, *this); }
 FmDefaultACPC& MDIMain::fmDefaultACPC() { return use(defaultACPC_, *this); }
+FmCustomACPC& MDIMain::fmCustomACPC() { return use(customACPC_, *this); }
 
 std::vector<Form*> MDIMain::AllWindows() {
     return {&fmDataEntry(),   &fmCosts(),       &fmDefineOptions(), &fmLogo(),
             &fmPlotResults(), &fmDefaultACAG(), &fmDefaultACAC(),   &fmCustomACAG(),
-            &fmCustomACAC(),  &fmDefaultACPC()};
+            &fmCustomACAC(),  &fmDefaultACPC(), &fmCustomACPC()};
 }
 
 QAction* MDIMain::addItem(QMenu* menu, const QString& name, const QString& caption,

@@ -31,6 +31,7 @@ class FmDefaultACAC;
 class FmCustomACAG;
 class FmCustomACAC;
 class FmDefaultACPC;
+class FmCustomACPC;
 class Form;
 
 // Start-up cannot go on: the message says why.
@@ -94,6 +95,7 @@ class MDIMain : public QMainWindow {
     FmCustomACAC& fmCustomACAC();
     // The concrete comparison windows; no command of the system shows them.
     FmDefaultACPC& fmDefaultACPC();
+    FmCustomACPC& fmCustomACPC();
     // Every window of the application, each loaded (hidden) if it was not yet. A new window
     // belongs in this list, so the checks that walk every window cover it.
     std::vector<Form*> AllWindows();
@@ -161,6 +163,7 @@ class MDIMain : public QMainWindow {
     std::unique_ptr<FmCustomACAG> customACAG_;
     std::unique_ptr<FmCustomACAC> customACAC_;
     std::unique_ptr<FmDefaultACPC> defaultACPC_;
+    std::unique_ptr<FmCustomACPC> customACPC_;
 };
 
 }  // namespace orv

@@ -48,6 +48,15 @@ CustomScheduleWindow::CustomScheduleWindow(MDIMain& main, CustomWindowSpec spec)
     build();
 }
 
+CustomScheduleWindow::~CustomScheduleWindow() {
+    // The controls outlive this window's members while the window is torn down, and hiding
+    // them then moves the focus: no handler may run by then.
+    for (ComboBox* c : findChildren<ComboBox*>())
+        c->Click = c->Change = c->LostFocus = c->GotFocus = nullptr;
+    for (TextBox* t : findChildren<TextBox*>()) t->Change = t->LostFocus = t->GotFocus = nullptr;
+    for (Button* b : findChildren<Button*>()) b->Click = b->LostFocus = nullptr;
+}
+
 Label* CustomScheduleWindow::label(const QString& name, const QString& text, int left, int top,
                                    int width, int height, bool bold, const QColor& color,
                                    double points) {
@@ -148,7 +157,7 @@ void CustomScheduleWindow::build() {
             };
         };
         opt.Cost.create(kCustomRows, moneyArray("LblOpt%1Cost", 0));
-        for (Label* l : opt.Cost) l->hide();
+        for (Label* l : opt.Cost) l->setVisible(spec_.showRowCosts);
         opt.Inflated.create(kCustomRows, moneyArray("LblOpt%1Inflated", 1));
         opt.Value.create(kCustomRows, moneyArray("LblOpt%1Value", 2));
 
@@ -218,12 +227,20 @@ PricingContext CustomScheduleWindow::pricingContext() {
     c.period = period();
     c.rates = {vorn.Number(QStringLiteral("InflationRate")),
                vorn.Number(QStringLiteral("InterestRate"))};
-    c.unitCost = [&vorn](const QString& field) { return vorn.Number(field); };
+    c.unitCost = [this, &vorn](const QString& field) {
+        return spec_.recordField ? spec_.recordField(vorn, field).toDouble() : vorn.Number(field);
+    };
     return c;
+}
+
+QVariant CustomScheduleWindow::recordField(const QString& field) {
+    return spec_.recordField ? spec_.recordField(main_.rstVORN, field)
+                             : QVariant(main_.rstVORN.Text(field));
 }
 
 ConstructionInputs CustomScheduleWindow::constructionInputs(int option) {
     Recordset& vorn = main_.rstVORN;
+    if (spec_.construction) return spec_.construction(vorn, option);
     auto n = [&](const char* pattern) { return vorn.Number(optName(pattern, option)); };
     ConstructionInputs in;
     in.area = vorn.Number(QStringLiteral("Area"));
@@ -260,9 +277,10 @@ void CustomScheduleWindow::Form_Activate() {
                 ComboBox* list = Opt(o).Activity[i];
                 list->Clear();
                 for (const Activity& a : *spec_.activities[static_cast<size_t>(o)]) {
-                    list->AddItem(a.userItem > 0
-                                      ? main_.rstVORN.Text(kMaintLabelFields.at(a.userItem - 1))
-                                      : a.name);
+                    list->AddItem(
+                        a.userItem > 0
+                            ? recordField(spec_.userLabelFields.at(a.userItem - 1)).toString()
+                            : a.name);
                 }
                 list->SetListIndex(spec_.fillIndex);
             }
@@ -286,8 +304,10 @@ void CustomScheduleWindow::Form_Deactivate() {
 void CustomScheduleWindow::CmdClearFields_Click() { ClearSchedule(); }
 
 void CustomScheduleWindow::CmdPlotGraph_Click() {
-    commitFocusedEntry();
-    SaveSchedule();
+    if (spec_.saveBeforePlot) {
+        commitFocusedEntry();
+        SaveSchedule();
+    }
     main_.fmPlotResults().Show();
 }
 
@@ -319,8 +339,10 @@ void CustomScheduleWindow::LoadSchedule() {
             const StoredOption stored =
                 ReadStoredOption(o, [&rst](const QString& f) { return rst.Field(f); });
             const LoadRules rules{spec_.activities[static_cast<size_t>(o)], spec_.loadSalvageForm};
-            loaded[static_cast<size_t>(o)] = LoadOption(stored, Opt(o).Activity[0]->Entries(),
-                                                        rules, constructionInputs(o), pricing);
+            const ConstructionInputs design = constructionInputs(o);
+            LoadedOption& l = loaded[static_cast<size_t>(o)];
+            l = LoadOption(stored, Opt(o).Activity[0]->Entries(), rules, design, pricing);
+            if (spec_.optionShown) l.hasDesign = spec_.optionShown(o, design);
         }
     } catch (const std::exception& e) {
         reportFailure(QStringLiteral(" Cannot Load The Custom Schedule"), e);
@@ -347,12 +369,7 @@ void CustomScheduleWindow::showOption(int o, const LoadedOption& l) {
     opt.TotalCost->SetCaption(l.block.totalCost);
     opt.TotalInflated->SetCaption(l.totals.futureCaption);
     opt.TotalValue->SetCaption(l.totals.presentCaption);
-    // An option without a design is hidden, but for its salvage row; one with a design is
-    // shown, also when an earlier activation hid it.
-    const bool shown = l.hasDesign;
-    for (Label* c : {opt.ConstCost, opt.ConstInflated, opt.ConstValue, opt.TotalCost,
-                     opt.TotalInflated, opt.TotalValue})
-        c->setVisible(shown);
+    std::array<DepthUnit, kCustomRows> units{};
     for (int i = 0; i < kCustomRows; ++i) {
         const LoadedRow& r = l.rows[static_cast<size_t>(i)];
         opt.Activity[i]->SetText(r.activity);
@@ -363,16 +380,35 @@ void CustomScheduleWindow::showOption(int o, const LoadedOption& l) {
         opt.Cost[i]->SetCaption(r.price.costCaption);
         opt.Inflated[i]->SetCaption(r.price.inflatedCaption);
         opt.Value[i]->SetCaption(r.price.valueCaption);
-        opt.Activity[i]->setVisible(shown);
-        opt.Year[i]->setVisible(shown);
-        opt.Units[i]->setVisible(shown && r.unit != DepthUnit::None);
-        opt.Depth[i]->setVisible(shown && r.unit != DepthUnit::None);
-        opt.Cost[i]->hide();
-        opt.Inflated[i]->setVisible(shown);
-        opt.Value[i]->setVisible(shown);
+        units[static_cast<size_t>(i)] = r.unit;
         edited_[static_cast<size_t>(o)][static_cast<size_t>(i)] = false;
     }
+    setColumnShown(o, units, l.hasDesign);
     applying_ = false;
+}
+
+void CustomScheduleWindow::setColumnShown(int o, const std::array<DepthUnit, kCustomRows>& units,
+                                          bool shown) {
+    // An option without a design is hidden, but for its salvage row; one with a design is
+    // shown, also when an earlier activation hid it.
+    Option& opt = Opt(o);
+    for (Label* c : {opt.ConstCost, opt.ConstInflated, opt.ConstValue, opt.TotalCost,
+                     opt.TotalInflated, opt.TotalValue})
+        c->setVisible(shown);
+    if (spec_.hideSalvageWithOption) {
+        for (Label* c : {opt.SalvageYear, opt.SalvageCost, opt.SalvageInflated, opt.SalvageValue})
+            c->setVisible(shown);
+    }
+    for (int i = 0; i < kCustomRows; ++i) {
+        const bool unit = units[static_cast<size_t>(i)] != DepthUnit::None;
+        opt.Activity[i]->setVisible(shown);
+        opt.Year[i]->setVisible(shown);
+        opt.Units[i]->setVisible(shown && unit);
+        opt.Depth[i]->setVisible(shown && unit);
+        opt.Cost[i]->setVisible(shown && spec_.showRowCosts);
+        opt.Inflated[i]->setVisible(shown);
+        opt.Value[i]->setVisible(shown);
+    }
 }
 
 void CustomScheduleWindow::SaveSchedule() {
@@ -408,10 +444,15 @@ void CustomScheduleWindow::SaveSchedule() {
 
 void CustomScheduleWindow::ClearSchedule() {
     std::array<ConstructionBlock, 2> blocks;
+    std::array<bool, 2> shown{};
     try {
-        for (int o = 0; o < 2; ++o)
-            blocks[static_cast<size_t>(o)] =
-                ComputeConstruction(constructionInputs(o), spec_.clearSalvageForm);
+        for (int o = 0; o < 2; ++o) {
+            const ConstructionInputs design = constructionInputs(o);
+            blocks[static_cast<size_t>(o)] = ComputeConstruction(design, spec_.clearSalvageForm);
+            shown[static_cast<size_t>(o)] = spec_.optionShown
+                                                ? spec_.optionShown(o, design)
+                                                : DesignQuantitySum(design.design) > 0;
+        }
     } catch (const std::exception& e) {
         reportFailure(QStringLiteral(" Cannot Clear The Custom Schedule"), e);
         return;
@@ -419,16 +460,22 @@ void CustomScheduleWindow::ClearSchedule() {
     for (int o = 0; o < 2; ++o) {
         Option& opt = Opt(o);
         const ConstructionBlock& b = blocks[static_cast<size_t>(o)];
+        std::array<DepthUnit, kCustomRows> units{};
         for (int i = 0; i < kCustomRows; ++i) {
             opt.Activity[i]->SetListIndex(0);
             opt.Year[i]->SetText(QString());
             opt.Depth[i]->SetText(QStringLiteral("0"));
-            opt.Depth[i]->hide();
-            opt.Units[i]->hide();
+            if (spec_.clearSetsColumnsAndUnits) {
+                units[static_cast<size_t>(i)] = pickedUnit(o, i);
+            } else {
+                opt.Depth[i]->hide();
+                opt.Units[i]->hide();
+            }
             opt.Cost[i]->SetCaption(kZero);
             opt.Inflated[i]->SetCaption(kZero);
             opt.Value[i]->SetCaption(kZero);
         }
+        if (spec_.clearSetsColumnsAndUnits) setColumnShown(o, units, shown[static_cast<size_t>(o)]);
         // The block's captions stand at the end, whatever the rows' resets repriced.
         for (Label* c : {opt.ConstCost, opt.ConstInflated, opt.ConstValue})
             c->SetCaption(b.construction);
@@ -482,7 +529,7 @@ void CustomScheduleWindow::yearLeft(int o, int i) {
         return;
     }
     const CheckResult r = CheckYear(box->Text(), n);
-    if (r.message) MsgBox(*r.message, MsgStyle::Ok, kEntryErrorTitle);
+    if (r.message) MsgBox(spec_.yearMessage, MsgStyle::Ok, kEntryErrorTitle);
     box->SetText(r.text);
     ComputeRow(o, i);
 }
@@ -499,7 +546,7 @@ void CustomScheduleWindow::depthChanged(int o, int i) {
     }
     if (spec_.wholePercent && units->Caption() == kPercentUnits) {
         // What the user types is rounded and checked when the box is left.
-        if (!box->ProgramChange()) {
+        if (!box->ProgramChange() || !spec_.roundPercentWrites) {
             if (reprice) ComputeRow(o, i);
             return;
         }
@@ -526,27 +573,31 @@ void CustomScheduleWindow::depthLeft(int o, int i) {
 }
 
 void CustomScheduleWindow::activityClicked(int o, int i) {
-    ComboBox* list = Opt(o).Activity[i];
     TextBox* depth = Opt(o).Depth[i];
     Label* units = Opt(o).Units[i];
-    const ActivityList& activities = *spec_.activities[static_cast<size_t>(o)];
-    const QStringList entries = list->Entries();
     edited_[static_cast<size_t>(o)][static_cast<size_t>(i)] = false;
     depth->hide();
     units->SetCaption(QString());
     units->hide();
-    if (HasUnit(activities, entries, list->Text(), DepthUnit::Percent)) {
-        units->SetCaption(kPercentUnits);
-        units->show();
-        depth->show();
-        depth->SetText(QStringLiteral("0"));
-    }
-    if (HasUnit(activities, entries, list->Text(), DepthUnit::Inches)) {
-        units->SetCaption(kInchUnits);
-        units->show();
-        depth->show();
-        depth->SetText(QStringLiteral("0.0"));
-    }
+    const DepthUnit unit = pickedUnit(o, i);
+    if (unit == DepthUnit::None) return;
+    units->SetCaption(unit == DepthUnit::Percent ? kPercentUnits : kInchUnits);
+    units->show();
+    depth->show();
+    depth->SetText(unit == DepthUnit::Percent ? QStringLiteral("0") : QStringLiteral("0.0"));
+}
+
+DepthUnit CustomScheduleWindow::pickedUnit(int o, int i) {
+    ComboBox* list = Opt(o).Activity[i];
+    const ActivityList& activities = *spec_.activities[static_cast<size_t>(o)];
+    const QStringList entries = list->Entries();
+    const bool percentLast = spec_.pickPercentLast[static_cast<size_t>(o)];
+    const DepthUnit first = percentLast ? DepthUnit::Inches : DepthUnit::Percent;
+    const DepthUnit second = percentLast ? DepthUnit::Percent : DepthUnit::Inches;
+    DepthUnit unit = DepthUnit::None;
+    if (HasUnit(activities, entries, list->Text(), first)) unit = first;
+    if (HasUnit(activities, entries, list->Text(), second)) unit = second;
+    return unit;
 }
 
 void CustomScheduleWindow::activityLeft(int o, int i) {

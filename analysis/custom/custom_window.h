@@ -46,6 +46,30 @@ struct CustomWindowSpec {
     std::function<Recordset&(MDIMain&)> recordset;
     // The unit cost of option Two's surface layer, read from the project record.
     std::function<double(Recordset& vorn)> surfaceTwoCost;
+
+    // Where the concrete comparison differs; each default is the asphalt windows' rule.
+    // Reads of the user item names and of unit costs (none: the record's own fields).
+    std::function<QVariant(Recordset& vorn, const QString& field)> recordField;
+    // The record fields naming the lists' user items.
+    QStringList userLabelFields = kMaintLabelFields;
+    // An option's design and costs (none: the asphalt windows' layers and options).
+    std::function<ConstructionInputs(Recordset& vorn, int option)> construction;
+    // Whether an option's column is shown (none: when it has a design).
+    std::function<bool(int option, const ConstructionInputs& design)> optionShown;
+    // A hidden option hides its salvage row too.
+    bool hideSalvageWithOption = false;
+    // "Clear Entries" shows or hides each option's column as a load does, and leaves each
+    // row's units and depth box as the unit rule of its first entry sets them.
+    bool clearSetsColumnsAndUnits = false;
+    QString yearMessage = kScheduleYearMessage;
+    // A pick tests the inch entries before the percent entries, so percent decides.
+    std::array<bool, 2> pickPercentLast = {false, false};
+    // With wholePercent, whether the program's writes of a percentage are rounded at once.
+    bool roundPercentWrites = true;
+    // The rows' today's-cost column is shown.
+    bool showRowCosts = false;
+    // "Plot Graph" saves the schedule first.
+    bool saveBeforePlot = true;
 };
 
 class CustomScheduleWindow : public Form {
@@ -86,6 +110,8 @@ class CustomScheduleWindow : public Form {
 
     const CustomWindowSpec& spec() const { return spec_; }
 
+    ~CustomScheduleWindow() override;
+
   protected:
     CustomScheduleWindow(MDIMain& main, CustomWindowSpec spec);
     // The title-bar close is "Close".
@@ -109,11 +135,16 @@ class CustomScheduleWindow : public Form {
     void depthChanged(int option, int index);
     void depthLeft(int option, int index);
     void activityClicked(int option, int index);
+    // The unit that the row's current entry takes when picked.
+    DepthUnit pickedUnit(int option, int index);
     void activityLeft(int option, int index);
     // The leave handling of the control that has the focus, before a save.
     void commitFocusedEntry();
 
     ConstructionInputs constructionInputs(int option);
+    QVariant recordField(const QString& field);
+    // Shows or hides option `option`'s column.
+    void setColumnShown(int option, const std::array<DepthUnit, kCustomRows>& units, bool shown);
     PricingContext pricingContext();
     double period();
     // A failure that ends an operation: said, and no save until the next successful load.
