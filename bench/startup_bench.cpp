@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "analysis/custom_aggregate/fm_custom_acag.h"
+#include "analysis/custom_asphalt/fm_custom_acac.h"
 #include "analysis/default/fm_default_acac.h"
 #include "analysis/default/fm_default_acag.h"
 #include "platform/dialogs.h"
@@ -161,6 +162,9 @@ void BM_ActivateCustomWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_ActivateCustomWindow<orv::FmCustomACAG, &orv::MDIMain::fmCustomACAG,
                                   &orv::MDIMain::rstCustomACAG>)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ActivateCustomWindow<orv::FmCustomACAC, &orv::MDIMain::fmCustomACAC,
+                                  &orv::MDIMain::rstCustomACAC>)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "analysis/custom_asphalt/fm_custom_acac.h"
 #include "analysis/default/fm_default_acac.h"
 #include "analysis/default/fm_default_acag.h"
+#include "inputs/entry_rules.h"
 #include "inputs/fm_costs.h"
 #include "inputs/fm_data_entry.h"
 #include "inputs/fm_define_options.h"
@@ -223,7 +224,8 @@ void MDIMain::ResetOptionLabels() {
     names.TbxMaintOptionTwo->SetText(text("MaintOptionTwoLabel"));
     names.TbxMaintOptionThree->SetText(text("MaintOptionThreeLabel"));
 
-    fmCustomACAC().LblOption->SetCaption(text("SurfaceOptionTwoLabel"));
+    fmCustomACAC().LblOption->SetCaption(
+        AsphaltWindowHeading(entry.CbxSurfaceTwo->Text(), text("SurfaceOptionTwoLabel")));
 }
 
 void MDIMain::StoreLeftEntries(int loadedProject, const std::function<void()>& saveEntries) {

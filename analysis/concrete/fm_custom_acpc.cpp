@@ -8,7 +8,7 @@
 namespace orv {
 namespace {
 
-CustomWindowSpec ConcreteSpec() {
+CustomWindowSpec ConcreteWindowRules() {
     CustomWindowSpec s;
     s.name = QStringLiteral("FmCustomACPC");
     s.caption = QStringLiteral("Custom Design Comparitive Analysis");
@@ -53,6 +53,6 @@ CustomWindowSpec ConcreteSpec() {
 
 }  // namespace
 
-FmCustomACPC::FmCustomACPC(MDIMain& main) : CustomScheduleWindow(main, ConcreteSpec()) {}
+FmCustomACPC::FmCustomACPC(MDIMain& main) : CustomScheduleWindow(main, ConcreteWindowRules()) {}
 
 }  // namespace orv

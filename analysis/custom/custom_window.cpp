@@ -22,6 +22,8 @@ const QString kFailureTitle = QStringLiteral("System Status");
 // Columns in twips.
 constexpr int kListLeft = 1275, kListWidth = 2088;
 constexpr int kTagWidth = 2040;
+// The construction row has no year or depth: its caption may reach the money columns.
+constexpr int kConstructionTagWidth = 4300;
 constexpr int kYearLeft = 3495, kYearWidth = 444;
 constexpr int kDepthLeft = 4080, kDepthWidth = 585;
 constexpr int kUnitsLeft = 4750, kUnitsWidth = 885;
@@ -111,12 +113,14 @@ void CustomScheduleWindow::build() {
             l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             return l;
         };
-        auto tag = [&](const QString& name, const QString& text, int top, bool emphasis) {
-            return label(name, text, kListLeft, top + 30, kTagWidth, kLabelHeight, emphasis,
+        auto tag = [&](const QString& name, const QString& text, int top, bool emphasis,
+                       int width = kTagWidth) {
+            return label(name, text, kListLeft, top + 30, width, kLabelHeight, emphasis,
                          emphasis ? kDarkRed : QColor(Qt::black), 7.5);
         };
         tag(spec_.constructionTagNames[static_cast<size_t>(o)],
-            spec_.constructionTags[static_cast<size_t>(o)], b.construction, false);
+            spec_.constructionTags[static_cast<size_t>(o)], b.construction, false,
+            kConstructionTagWidth);
         opt.ConstCost = money(optName("LblOpt%1ConstCost", o), 0, b.construction, false);
         opt.ConstInflated = money(optName("LblOpt%1ConstInflated", o), 1, b.construction, false);
         opt.ConstValue = money(optName("LblOpt%1ConstValue", o), 2, b.construction, false);

@@ -229,6 +229,16 @@ TEST_F(CustomAcagTest, TypedActivitiesGetTheirUnitsOnlyWhenEdited) {
     tab();
     EXPECT_EQ(w.Opt(0).Depth[0]->Text(), "2");
     EXPECT_EQ(w.Opt(0).Cost[0]->Caption(), "$ 15,000");
+    // So does a row loaded at the next activation.
+    UserActivates(&main());
+    UserActivates(&w);
+    EXPECT_EQ(w.Opt(0).Depth[0]->Text(), "2.0");
+    focus(w.Opt(0).Activity[0]);
+    tab();
+    tab();
+    tab();
+    EXPECT_EQ(w.Opt(0).Depth[0]->Text(), "2.0");
+    EXPECT_EQ(w.Opt(0).Cost[0]->Caption(), "$ 15,000");
 }
 
 TEST_F(CustomAcagTest, WhatTheFocusedBoxHoldsIsCheckedBeforeEverySave) {

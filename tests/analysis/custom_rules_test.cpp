@@ -41,6 +41,9 @@ TEST(CustomRules, SingleFactorsAndBothFormsOfAnAmount) {
     EXPECT_EQ(PlainNumberText(Narrow(DiscountFactor(4, 5))), "0.8219271");
     EXPECT_EQ(static_cast<double>(SurfaceTwoUnitCost("Gravel", "Gravel", 2.1, 9)),
               2.0999999046325684);
+    // The comparison must be the user's surface name exactly.
+    EXPECT_EQ(SurfaceTwoUnitCost("gravel seal", "Gravel Seal", 2.1, 1.5), 1.5f);
+    EXPECT_EQ(SurfaceTwoUnitCost("Gravel Seal ", "Gravel Seal", 2.1, 1.5), 1.5f);
     // The seven-digit text and the value itself differ by a dollar here.
     EXPECT_EQ(MoneyText(1234.4999f), "$ 1,235");
     EXPECT_EQ(MoneyDirect(1234.4999f, "$ #,##0"), "$ 1,234");
