@@ -244,3 +244,29 @@ TEST_F(CustomAcacTest, TheHeadingAfterTheDataEntryWindowIsActivatedAgain) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CustomAcacTest, TheTitleBarCloseSavesAndNewLeavesTheNewRowAlone) {
+    FmCustomACAC& w = open();
+    layRow(w, 1, 0, 7, "5");
+    type(w.Opt(1).Year[1], "7.6");  // not left
+    w.close();
+    Settle();
+    EXPECT_FALSE(w.Visible());
+    Recordset& r = stored(w);
+    EXPECT_EQ(r.Text("OptTwoZero"), "Overlay");
+    EXPECT_EQ(r.Number("OptTwoOneYear"), 8);
+    EXPECT_EQ(r.Text("OptTwoOne"), "Fog Seal");
+
+    calculate();
+    UserActivates(&main());
+    backend().answers = {MsgAnswer::No};
+    menu("MenuFileNew");
+    w.close();
+    Settle();
+    EXPECT_EQ(stored(w).Text("OptTwoZero"), "Fog Seal");
+    EXPECT_EQ(stored(w).Number("OptTwoOneYear"), 0);
+}
+
+}  // namespace

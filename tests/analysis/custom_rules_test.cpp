@@ -324,6 +324,13 @@ TEST(CustomRules, LoadingGivesUnitsAndPricesAfresh) {
     EXPECT_EQ(row(7).year, "5");
     EXPECT_EQ(row(7).price.costCaption, "$ 5,000");
     EXPECT_EQ(row(8).depth, "");
+    StoredOption fraction = stored;
+    fraction.rows[3].depth = 0.4;  // a percentage typed as 0.4 comes back empty, unpriced
+    const LoadedOption f = LoadOption(fraction, asphaltEntries(), rules,
+                                      surfaceOnly(90000, 2, 1.5, "10", "30", {3, 4}),
+                                      pricing(90000, 30, {3, 4}, costs));
+    EXPECT_EQ(f.rows[3].depth, "");
+    EXPECT_EQ(f.rows[3].price.costCaption, "$ 0");
     ASSERT_EQ(o.messages.size(), 1u);
     EXPECT_EQ(o.messages[0], kScheduleDepthMessage);
     // Construction 30,000 less salvage 3,000 grown or discounted over 30 years, plus the
