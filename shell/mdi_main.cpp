@@ -36,6 +36,14 @@ const QString kReserved =
 const QString kOpenFilter = QStringLiteral("All Files (*.*)|*.*|VORN Files(*.mdb)|*.mdb");
 const QString kSaveFilter = QStringLiteral("All Files (*.*)|*.*|VORN Database Files(*.mdb)|*.mdb");
 
+// The reason of a failed file command in the user's words; the technical detail goes to
+// the standard error stream for a bug report.
+QString UserReason(const std::exception& e, const QString& otherwise) {
+    std::cerr << "Orvalen: " << e.what() << std::endl;
+    if (const auto* file = dynamic_cast<const ProjectFileError*>(&e)) return file->Reason();
+    return otherwise;
+}
+
 // Loads a window on its first use.
 template <class T>
 T& use(std::unique_ptr<T>& slot, MDIMain& main) {
@@ -184,8 +192,8 @@ void MDIMain::MoveAllFirst() {
 }
 
 void MDIMain::ResetProjectTables() {
-    ++projectGeneration_;
     orv::ResetProjectTables(dbVORN);
+    ++projectGeneration_;
     MoveAllFirst();
     strProjectFile.clear();
     ResetOptionLabels();
@@ -285,7 +293,8 @@ void MDIMain::MenuFileNew_Click() {
         fmCosts().ResetEntries();
         fmDataEntry().ResetEntries();
     } catch (const std::exception& e) {
-        MsgBox(QStringLiteral(" Cannot Start A New Project: ") + QString::fromStdString(e.what()),
+        MsgBox(QStringLiteral(" Cannot Start A New Project: ") +
+                   UserReason(e, QStringLiteral("the new project could not be loaded")),
                MsgStyle::OkExclamation, QStringLiteral("New File Error"));
         return;
     }
@@ -336,7 +345,8 @@ void MDIMain::MenuFileOpen_Click() {
         ++projectGeneration_;
     } catch (const DbError& e) {
         MsgBox(QStringLiteral(" Cannot Open File ") + name +
-                   QStringLiteral(" As A VORN Project: ") + e.Message(),
+                   QStringLiteral(" As A VORN Project: ") +
+                   UserReason(e, QStringLiteral("it could not be read")),
                MsgStyle::OkExclamation, QStringLiteral("Open File Error"));
         MoveAllFirst();
         return;
@@ -404,7 +414,7 @@ bool MDIMain::SaveProjectFile() {
     } catch (const std::exception& e) {
         // The old file stays as it was; the project stays marked as changed.
         MsgBox(QStringLiteral(" Cannot Save File ") + strProjectFile + QStringLiteral(": ") +
-                   QString::fromStdString(e.what()),
+                   UserReason(e, QStringLiteral("it could not be written")),
                MsgStyle::OkExclamation, QStringLiteral("Save File Error"));
         return false;
     }
