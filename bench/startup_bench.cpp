@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "analysis/custom_aggregate/fm_custom_acag.h"
+#include "analysis/custom_asphalt/fm_custom_acac.h"
 #include "analysis/default/fm_default_acac.h"
 #include "analysis/default/fm_default_acag.h"
 #include "platform/dialogs.h"
@@ -149,7 +150,7 @@ void BM_ActivateCustomWindow(benchmark::State& state) {
         for (int i = 0; i < orv::kCustomRows; ++i) {
             const QString& word = orv::kRowWords[i];
             const QStringList entries =
-                orv::ActivityEntries(*window.spec().activities[static_cast<size_t>(o)],
+                orv::ActivityEntries(*window.traits().activities[static_cast<size_t>(o)],
                                      {"Other Type One", "Other Type Two", "Other Type Three"});
             schedule.SetField(orv::ScheduleColumn(o, word, QString()), entries[i % entries.size()]);
             schedule.SetField(orv::ScheduleColumn(o, word, "Year"), 3 * i + 2);
@@ -161,6 +162,9 @@ void BM_ActivateCustomWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_ActivateCustomWindow<orv::FmCustomACAG, &orv::MDIMain::fmCustomACAG,
                                   &orv::MDIMain::rstCustomACAG>)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ActivateCustomWindow<orv::FmCustomACAC, &orv::MDIMain::fmCustomACAC,
+                                  &orv::MDIMain::rstCustomACAC>)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

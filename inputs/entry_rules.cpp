@@ -164,6 +164,10 @@ QString MaintenanceText(const std::array<int, 4>& flags, const QString& previous
 
 // ---- Calculate
 
+QString AsphaltWindowHeading(const QString& comparison, const QString& userSurface) {
+    return comparison == userSurface ? userSurface : kAsphaltTwo;
+}
+
 std::optional<CalculateAction> CalculateTest(int test, const QString& surface, bool custom,
                                              const QString& userSurface) {
     using K = CalculateAction::Kind;
@@ -182,11 +186,14 @@ std::optional<CalculateAction> CalculateTest(int test, const QString& surface, b
             break;
         case 3:
             if (surface == kAsphaltTwo && custom)
-                return CalculateAction{K::Show, ResultsWindow::CustomACAC, kAsphaltTwo};
+                return CalculateAction{K::Show, ResultsWindow::CustomACAC,
+                                       AsphaltWindowHeading(surface, userSurface)};
             break;
         case 4:
             if (surface == userSurface) {
-                if (custom) return CalculateAction{K::Show, ResultsWindow::CustomACAC, userSurface};
+                if (custom)
+                    return CalculateAction{K::Show, ResultsWindow::CustomACAC,
+                                           AsphaltWindowHeading(surface, userSurface)};
                 return CalculateAction{K::Reminder, ResultsWindow::CustomACAC, {}};
             }
             break;

@@ -134,6 +134,10 @@ struct CalculateAction {
     std::optional<QString> heading;
 };
 
+// The option Two heading of the custom asphalt window: the user's surface name when the
+// comparison list shows it, else the second asphalt design, which the window then prices.
+QString AsphaltWindowHeading(const QString& comparison, const QString& userSurface);
+
 // Test `test` (0 to 4) of Calculate on the comparison text, the Custom box and the user's
 // surface name; none when the test does not apply.
 std::optional<CalculateAction> CalculateTest(int test, const QString& surface, bool custom,

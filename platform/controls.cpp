@@ -182,6 +182,8 @@ ComboBox::ComboBox(QWidget* parent, const QString& name, int l, int t, int wd, i
     setDuplicatesEnabled(true);
     placeIfGiven(this, l, t, wd, h);
     lineEdit()->setObjectName(name + QStringLiteral("_Edit"));
+    // Leaving the box with an entry's text typed selects nothing: only a pick is a Click.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     // Enter neither inserts nor selects an entry.
     lineEdit()->installEventFilter(this);
     connect(this, &QComboBox::activated, this, [this](int index) {

@@ -15,6 +15,7 @@
 #include "analysis/custom_asphalt/fm_custom_acac.h"
 #include "analysis/default/fm_default_acac.h"
 #include "analysis/default/fm_default_acag.h"
+#include "inputs/entry_rules.h"
 #include "inputs/fm_costs.h"
 #include "inputs/fm_data_entry.h"
 #include "inputs/fm_define_options.h"
@@ -34,6 +35,14 @@ const QString kReserved =
     QStringLiteral(" Is Reserved For VORN, Please Select A Different Filename");
 const QString kOpenFilter = QStringLiteral("All Files (*.*)|*.*|VORN Files(*.mdb)|*.mdb");
 const QString kSaveFilter = QStringLiteral("All Files (*.*)|*.*|VORN Database Files(*.mdb)|*.mdb");
+
+// The reason of a failed file command in the user's words; the technical detail goes to
+// the standard error stream for a bug report.
+QString UserReason(const std::exception& e, const QString& otherwise) {
+    std::cerr << "Orvalen: " << e.what() << std::endl;
+    if (const auto* file = dynamic_cast<const ProjectFileError*>(&e)) return file->Reason();
+    return otherwise;
+}
 
 // Loads a window on its first use.
 template <class T>
@@ -183,8 +192,8 @@ void MDIMain::MoveAllFirst() {
 }
 
 void MDIMain::ResetProjectTables() {
-    ++projectGeneration_;
     orv::ResetProjectTables(dbVORN);
+    ++projectGeneration_;
     MoveAllFirst();
     strProjectFile.clear();
     ResetOptionLabels();
@@ -215,7 +224,8 @@ void MDIMain::ResetOptionLabels() {
     names.TbxMaintOptionTwo->SetText(text("MaintOptionTwoLabel"));
     names.TbxMaintOptionThree->SetText(text("MaintOptionThreeLabel"));
 
-    fmCustomACAC().LblOption->SetCaption(text("SurfaceOptionTwoLabel"));
+    fmCustomACAC().LblOption->SetCaption(
+        AsphaltWindowHeading(entry.CbxSurfaceTwo->Text(), text("SurfaceOptionTwoLabel")));
 }
 
 void MDIMain::StoreLeftEntries(int loadedProject, const std::function<void()>& saveEntries) {
@@ -283,7 +293,8 @@ void MDIMain::MenuFileNew_Click() {
         fmCosts().ResetEntries();
         fmDataEntry().ResetEntries();
     } catch (const std::exception& e) {
-        MsgBox(QStringLiteral(" Cannot Start A New Project: ") + QString::fromStdString(e.what()),
+        MsgBox(QStringLiteral(" Cannot Start A New Project: ") +
+                   UserReason(e, QStringLiteral("the new project could not be loaded")),
                MsgStyle::OkExclamation, QStringLiteral("New File Error"));
         return;
     }
@@ -334,7 +345,8 @@ void MDIMain::MenuFileOpen_Click() {
         ++projectGeneration_;
     } catch (const DbError& e) {
         MsgBox(QStringLiteral(" Cannot Open File ") + name +
-                   QStringLiteral(" As A VORN Project: ") + e.Message(),
+                   QStringLiteral(" As A VORN Project: ") +
+                   UserReason(e, QStringLiteral("it could not be read")),
                MsgStyle::OkExclamation, QStringLiteral("Open File Error"));
         MoveAllFirst();
         return;
@@ -402,7 +414,7 @@ bool MDIMain::SaveProjectFile() {
     } catch (const std::exception& e) {
         // The old file stays as it was; the project stays marked as changed.
         MsgBox(QStringLiteral(" Cannot Save File ") + strProjectFile + QStringLiteral(": ") +
-                   QString::fromStdString(e.what()),
+                   UserReason(e, QStringLiteral("it could not be written")),
                MsgStyle::OkExclamation, QStringLiteral("Save File Error"));
         return false;
     }

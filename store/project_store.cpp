@@ -37,11 +37,31 @@ bool HoldsKind(const QVariant& v, schema::Kind kind) {
     return number || type == QMetaType::QString;
 }
 
+// Why a file cannot serve: in the user's words, and in full for a bug report.
+struct Problem {
+    QString reason;
+    QString detail;
+};
+
+// "column A" or "columns A, B".
+QString Columns(const QStringList& names) {
+    return (names.size() == 1 ? QStringLiteral("column ") : QStringLiteral("columns ")) +
+           names.join(QStringLiteral(", "));
+}
+
 // The shape the seven tables must have in `db`; rows only when `rows` is set.
-std::optional<QString> CheckTables(Database& db, const QString& path, bool rows) {
+std::optional<Problem> CheckTables(Database& db, const QString& path, bool rows) {
+    bool anyTable = false;
+    for (const schema::TableDef& def : schema::ProjectTables())
+        anyTable = anyTable || db.HasTable(def.name);
+    if (!anyTable) {
+        return Problem{QStringLiteral("it is not a project file"),
+                       QStringLiteral("\"%1\" holds none of the project tables").arg(path)};
+    }
     for (const schema::TableDef& def : schema::ProjectTables()) {
         if (!db.HasTable(def.name)) {
-            return QStringLiteral("\"%1\" has no table %2").arg(path, def.name);
+            return Problem{QStringLiteral("it has no table %1").arg(def.name),
+                           QStringLiteral("\"%1\" has no table %2").arg(path, def.name)};
         }
         QSet<QString> expected;
         for (const schema::Column& c : def.columns) expected.insert(c.name.toLower());
@@ -56,55 +76,69 @@ std::optional<QString> CheckTables(Database& db, const QString& path, bool rows)
             if (!present.contains(c.name.toLower())) missing << c.name;
         }
         if (!missing.isEmpty() || !extra.isEmpty()) {
-            QString why =
-                QStringLiteral("the table %1 of \"%2\" has other columns").arg(def.name, path);
-            if (!missing.isEmpty()) why += QStringLiteral(": it lacks ") + missing.join(", ");
-            if (!extra.isEmpty()) {
-                why += (missing.isEmpty() ? QStringLiteral(": it has ")
-                                          : QStringLiteral("; it has ")) +
-                       extra.join(", ");
-            }
-            return why;
+            QStringList parts;
+            if (!missing.isEmpty()) parts << QStringLiteral("lacks the ") + Columns(missing);
+            if (!extra.isEmpty()) parts << QStringLiteral("has the unknown ") + Columns(extra);
+            const QString why =
+                QStringLiteral("table %1 ").arg(def.name) + parts.join(QStringLiteral(" and "));
+            return Problem{why, QStringLiteral("\"%1\": %2").arg(path, why)};
         }
         if (!rows) continue;
         const int64_t count = db.RowCount(def.name);
         if (count != 1) {
-            return QStringLiteral("the table %1 of \"%2\" holds %3 rows, not one")
-                .arg(def.name, path)
-                .arg(count);
+            const QString why =
+                count == 0 ? QStringLiteral("table %1 has no row").arg(def.name)
+                           : QStringLiteral("table %1 has %2 rows").arg(def.name).arg(count);
+            return Problem{why, QStringLiteral("\"%1\": %2, not one").arg(path, why)};
         }
         Recordset rs(db, def.name);
         for (const schema::Column& c : def.columns) {
             const QVariant v = rs.Field(c.name);
+            QString why;
             if (v.isNull()) {
-                return QStringLiteral("the field %1 of table %2 in \"%3\" is empty")
-                    .arg(c.name, def.name, path);
+                why = QStringLiteral("field %1 of table %2 is empty").arg(c.name, def.name);
+            } else if (!HoldsKind(v, c.kind)) {
+                why = QStringLiteral("field %1 of table %2 holds no %3")
+                          .arg(c.name, def.name,
+                               c.kind == schema::Kind::Number ? QStringLiteral("number")
+                                                              : QStringLiteral("text"));
             }
-            if (!HoldsKind(v, c.kind)) {
-                return QStringLiteral("the field %1 of table %2 in \"%3\" holds no %4")
-                    .arg(c.name, def.name, path,
-                         c.kind == schema::Kind::Number ? QStringLiteral("number")
-                                                        : QStringLiteral("text"));
+            if (!why.isEmpty()) {
+                return Problem{
+                    why,
+                    QStringLiteral("\"%1\": %2 (it holds \"%3\")").arg(path, why, v.toString())};
             }
         }
     }
     return std::nullopt;
 }
 
-std::optional<QString> CheckFile(const QString& path, bool rows, const QString& what) {
-    if (path.isEmpty()) return QStringLiteral("No file name was given");
+std::optional<Problem> CheckFile(const QString& path, bool rows) {
+    if (path.isEmpty()) return Problem{QStringLiteral("no file name was given"), QString()};
     const QFileInfo info(path);
-    if (!info.exists()) return QStringLiteral("%1 \"%2\" is missing").arg(what, path);
-    if (info.isDir()) return QStringLiteral("%1 \"%2\" is a folder, not a file").arg(what, path);
+    if (!info.exists()) {
+        return Problem{QStringLiteral("it does not exist"),
+                       QStringLiteral("\"%1\" is missing").arg(path)};
+    }
+    if (info.isDir()) {
+        return Problem{QStringLiteral("it is a folder, not a file"),
+                       QStringLiteral("\"%1\" is a folder").arg(path)};
+    }
     try {
         Database db = Database::Open(path, Database::Mode::ReadOnly);
-        std::optional<QString> why = CheckTables(db, path, rows);
+        std::optional<Problem> why = CheckTables(db, path, rows);
         db.Close();
-        if (why) return QStringLiteral("%1 is not usable: %2").arg(what, *why);
-        return std::nullopt;
+        return why;
     } catch (const DbError& e) {
-        return QStringLiteral("%1 \"%2\" is no project database (%3)").arg(what, path, e.Message());
+        return Problem{QStringLiteral("it is not a project file"), e.Message()};
     }
+}
+
+// The user's words for a failure to write a file.
+QString WriteFailure(const QString& detail, const QString& otherwise) {
+    if (detail.contains(QStringLiteral("database or disk is full")))
+        return QStringLiteral("the disk is full");
+    return otherwise;
 }
 
 void SyncPath(const QString& path, bool directory) {
@@ -172,16 +206,33 @@ const QString kTarget = QStringLiteral("orv_target");
 }  // namespace
 
 void ResetProjectTables(Database& db) {
-    Transaction tx(db);
     for (const schema::TableDef& t : schema::ProjectTables()) {
-        db.Execute(QStringLiteral("DELETE * FROM ") + t.name);
-        db.InsertRow(t.name, t.newProjectRow);
+        if (!db.HasTable(t.name)) {
+            throw ProjectFileError(QStringLiteral("the working file has no table %1").arg(t.name),
+                                   QStringLiteral("The working database \"%1\" has no table %2")
+                                       .arg(db.Path(), t.name));
+        }
     }
-    tx.Commit();
+    try {
+        Transaction tx(db);
+        for (const schema::TableDef& t : schema::ProjectTables()) {
+            db.Execute(QStringLiteral("DELETE * FROM ") + t.name);
+            db.InsertRow(t.name, t.newProjectRow);
+        }
+        tx.Commit();
+    } catch (const DbError& e) {
+        throw ProjectFileError(
+            WriteFailure(e.Message(), QStringLiteral("the working file could not be written")),
+            e.Message());
+    }
 }
 
 std::optional<QString> CheckTemplateFile(const QString& path) {
-    return CheckFile(path, false, QStringLiteral("The project template"));
+    if (std::optional<Problem> why = CheckFile(path, false)) {
+        return QStringLiteral("The project template \"%1\" cannot be used: %2 (%3)")
+            .arg(path, why->reason, why->detail);
+    }
+    return std::nullopt;
 }
 
 void MakeWorkingCopy(const QString& templatePath, const QString& workPath) {
@@ -205,11 +256,13 @@ void MakeWorkingCopy(const QString& templatePath, const QString& workPath) {
 }
 
 std::optional<QString> CheckProjectFile(const QString& path) {
-    return CheckFile(path, true, QStringLiteral("The project file"));
+    if (std::optional<Problem> why = CheckFile(path, true)) return why->reason;
+    return std::nullopt;
 }
 
 void CopyProjectIn(Database& work, const QString& path) {
-    if (std::optional<QString> why = CheckProjectFile(path)) throw DbError(*why);
+    if (std::optional<Problem> why = CheckFile(path, true))
+        throw ProjectFileError(why->reason, why->detail);
     if (work.TransactionDepth() > 0) {
         throw DbError(QStringLiteral("A project file cannot be read inside a transaction"));
     }
@@ -222,14 +275,16 @@ void CopyProjectIn(Database& work, const QString& path) {
                 .arg(QuoteName(kSource)),
             {table});
         if (found.toLongLong() == 0) {
-            throw DbError(QStringLiteral("\"%1\" has no table %2").arg(path, table));
+            throw ProjectFileError(QStringLiteral("it has no table %1").arg(table),
+                                   QStringLiteral("\"%1\" has no table %2").arg(path, table));
         }
         work.Execute(QStringLiteral("DELETE FROM main.") + QuoteName(table));
         work.CopyRowsFromAttached(kSource, table);
     }
     for (const schema::TableDef& t : schema::ProjectTables()) {
-        if (work.RowCount(t.name) != 1) {
-            throw DbError(
+        if (const int64_t rows = work.RowCount(t.name); rows != 1) {
+            throw ProjectFileError(
+                QStringLiteral("table %1 has %2 rows").arg(t.name).arg(rows),
                 QStringLiteral("The table %1 of \"%2\" holds no single row").arg(t.name, path));
         }
     }
@@ -241,14 +296,17 @@ void WriteProjectFile(Database& work, const QString& targetPath,
     const QFileInfo target(targetPath);
     const QString absoluteTarget = target.absoluteFilePath();
     if (target.isDir()) {
-        throw DbError(QStringLiteral("\"%1\" is a folder, not a file").arg(targetPath));
+        throw ProjectFileError(QStringLiteral("it is a folder, not a file"),
+                               QStringLiteral("\"%1\" is a folder").arg(targetPath));
     }
     if (target.exists() && IsReadOnly(absoluteTarget)) {
-        throw DbError(QStringLiteral("\"%1\" is read-only").arg(targetPath));
+        throw ProjectFileError(QStringLiteral("it is read-only"),
+                               QStringLiteral("\"%1\" is read-only").arg(targetPath));
     }
     const QString folder = target.absolutePath();
     if (!QFileInfo(folder).isDir()) {
-        throw DbError(QStringLiteral("The folder \"%1\" does not exist").arg(folder));
+        throw ProjectFileError(QStringLiteral("its folder does not exist"),
+                               QStringLiteral("The folder \"%1\" does not exist").arg(folder));
     }
     if (work.TransactionDepth() > 0) {
         throw DbError(QStringLiteral("A project file cannot be written inside a transaction"));
@@ -259,14 +317,17 @@ void WriteProjectFile(Database& work, const QString& targetPath,
         QTemporaryFile file(QDir(folder).filePath(QStringLiteral(".") + target.fileName() +
                                                   QStringLiteral(".XXXXXX")));
         if (!file.open()) {
-            throw DbError(QStringLiteral("Cannot write in the folder \"%1\": %2")
-                              .arg(folder, file.errorString()));
+            throw ProjectFileError(QStringLiteral("its folder cannot be written to"),
+                                   QStringLiteral("Cannot write in the folder \"%1\": %2")
+                                       .arg(folder, file.errorString()));
         }
         file.setAutoRemove(false);
         temporary = file.fileName();
     }
 
+    WriteStep current = WriteStep::CopyTables;
     auto step = [&](WriteStep s) {
+        current = s;
         if (options.beforeStep) options.beforeStep(s);
     };
     try {
@@ -286,8 +347,8 @@ void WriteProjectFile(Database& work, const QString& targetPath,
             tx.Commit();
         }
         step(WriteStep::CheckFile);
-        if (std::optional<QString> why = CheckProjectFile(temporary)) {
-            throw DbError(QStringLiteral("The new file was not written correctly: ") + *why);
+        if (std::optional<Problem> why = CheckFile(temporary, true)) {
+            throw DbError(QStringLiteral("The new file was not written correctly: ") + why->detail);
         }
         step(WriteStep::SyncFile);
         // The new file gets the old file's permissions, else those a new file gets here.
@@ -308,11 +369,27 @@ void WriteProjectFile(Database& work, const QString& targetPath,
             throw DbError(
                 QStringLiteral("Cannot replace \"%1\": %2").arg(targetPath, SystemError(errno)));
         }
+    } catch (const ProjectFileError&) {
+        RemoveWithCompanions(temporary);
+        throw;
+    } catch (const DbError& e) {
+        RemoveWithCompanions(temporary);
+        static const QString kStepFailure[] = {
+            QStringLiteral("it could not be written"),
+            QStringLiteral("it did not read back as a project file"),
+            QStringLiteral("it could not be written to the disk"),
+            QStringLiteral("the old file could not be replaced")};
+        throw ProjectFileError(WriteFailure(e.Message(), kStepFailure[static_cast<int>(current)]),
+                               e.Message());
     } catch (...) {
         RemoveWithCompanions(temporary);
         throw;
     }
-    SyncPath(folder, true);
+    try {
+        SyncPath(folder, true);
+    } catch (const DbError& e) {
+        throw ProjectFileError(QStringLiteral("it could not be written to the disk"), e.Message());
+    }
 }
 
 ReservedFile ReservedProjectFile(const QString& path, const QString& templatePath,

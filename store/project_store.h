@@ -16,10 +16,23 @@ namespace orv {
 inline const QString kTemplateFileName = QStringLiteral("VORN.mdb");
 inline const QString kWorkFileName = QStringLiteral("VORNTMP.mdb");
 
+// A project file (or the working file) that cannot be read or written. Reason() says why
+// in the user's words, once ("it is not a project file", "table VORN has 2 rows"); what()
+// holds the technical detail for a bug report.
+class ProjectFileError : public DbError {
+  public:
+    ProjectFileError(const QString& reason, const QString& detail)
+        : DbError(detail), reason_(reason) {}
+    const QString& Reason() const { return reason_; }
+
+  private:
+    QString reason_;
+};
+
 // Replaces the row of every one of the seven tables by its new-project row, in the order
 // VORN, DefaultACAG, DefaultACAC, DefaultACPC, CustomACAG, CustomACAC, CustomACPC, as one
-// transaction: on a failure every table keeps its old row. The caller moves its recordsets
-// to the new rows.
+// transaction: on a failure every table keeps its old row and ProjectFileError says why.
+// The caller moves its recordsets to the new rows.
 void ResetProjectTables(Database& db);
 
 // Why `path` cannot serve as the template (missing, a folder, no database, a table or
@@ -32,15 +45,15 @@ std::optional<QString> CheckTemplateFile(const QString& path);
 // Take the WorkingCopyLock first, so a second running copy never deletes the first's file.
 void MakeWorkingCopy(const QString& templatePath, const QString& workPath);
 
-// Why `path` is no project file; none when it is one: a database holding the seven tables,
-// each with exactly its columns (by name, in any order) and exactly one row whose fields
-// all hold a value of their kind.
+// Why `path` is no project file, in the user's words; none when it is one: a database
+// holding the seven tables, each with exactly its columns (by name, in any order) and
+// exactly one row whose fields all hold a value of their kind.
 std::optional<QString> CheckProjectFile(const QString& path);
 
 // Replaces the rows of the working tables by the rows of the project file at `path`,
 // column by column name, in one transaction; the file is only read. On any failure
-// (CheckProjectFile's reasons included) throws DbError and every working table stays as
-// it was. The caller moves its recordsets to the new rows.
+// throws DbError (ProjectFileError for CheckProjectFile's reasons and the like) and every
+// working table stays as it was. The caller moves its recordsets to the new rows.
 void CopyProjectIn(Database& work, const QString& path);
 
 // The steps of WriteProjectFile, for a test hook.
@@ -56,9 +69,9 @@ struct WriteProjectOptions {
 
 // Writes the working copy's tables (every table TableNames lists) into a new project file
 // at `targetPath`: a new database under a temporary name in the target's folder, checked
-// with CheckProjectFile, flushed to disk, then renamed over the target. Throws DbError with
-// the reason on any failure; the temporary file is then removed and an old target stays as
-// it was. A target that is a folder or read-only is refused.
+// with CheckProjectFile, flushed to disk, then renamed over the target. Throws
+// ProjectFileError with the reason on any failure; the temporary file is then removed and
+// an old target stays as it was. A target that is a folder or read-only is refused.
 void WriteProjectFile(Database& work, const QString& targetPath,
                       const WriteProjectOptions& options = {});
 

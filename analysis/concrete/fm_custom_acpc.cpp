@@ -8,8 +8,8 @@
 namespace orv {
 namespace {
 
-CustomWindowSpec ConcreteSpec() {
-    CustomWindowSpec s;
+CustomWindowTraits ConcreteWindowRules() {
+    CustomWindowTraits s;
     s.name = QStringLiteral("FmCustomACPC");
     s.caption = QStringLiteral("Custom Design Comparitive Analysis");
     s.headingTwoName = QStringLiteral("LblOptionTwo");
@@ -53,6 +53,6 @@ CustomWindowSpec ConcreteSpec() {
 
 }  // namespace
 
-FmCustomACPC::FmCustomACPC(MDIMain& main) : CustomScheduleWindow(main, ConcreteSpec()) {}
+FmCustomACPC::FmCustomACPC(MDIMain& main) : CustomScheduleWindow(main, ConcreteWindowRules()) {}
 
 }  // namespace orv

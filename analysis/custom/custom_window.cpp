@@ -22,6 +22,8 @@ const QString kFailureTitle = QStringLiteral("System Status");
 // Columns in twips.
 constexpr int kListLeft = 1275, kListWidth = 2088;
 constexpr int kTagWidth = 2040;
+// The construction row has no year or depth: its caption may reach the money columns.
+constexpr int kConstructionTagWidth = 4300;
 constexpr int kYearLeft = 3495, kYearWidth = 444;
 constexpr int kDepthLeft = 4080, kDepthWidth = 585;
 constexpr int kUnitsLeft = 4750, kUnitsWidth = 885;
@@ -43,9 +45,18 @@ QString optName(const char* pattern, int option) {
 
 }  // namespace
 
-CustomScheduleWindow::CustomScheduleWindow(MDIMain& main, CustomWindowSpec spec)
-    : Form(spec.name), main_(main), spec_(std::move(spec)) {
+CustomScheduleWindow::CustomScheduleWindow(MDIMain& main, CustomWindowTraits traits)
+    : Form(traits.name), main_(main), traits_(std::move(traits)) {
     build();
+}
+
+CustomScheduleWindow::~CustomScheduleWindow() {
+    // The controls outlive this window's members while the window is torn down, and hiding
+    // them then moves the focus: no handler may run by then.
+    for (ComboBox* c : findChildren<ComboBox*>())
+        c->Click = c->Change = c->LostFocus = c->GotFocus = nullptr;
+    for (TextBox* t : findChildren<TextBox*>()) t->Change = t->LostFocus = t->GotFocus = nullptr;
+    for (Button* b : findChildren<Button*>()) b->Click = b->LostFocus = nullptr;
 }
 
 Label* CustomScheduleWindow::label(const QString& name, const QString& text, int left, int top,
@@ -58,7 +69,7 @@ Label* CustomScheduleWindow::label(const QString& name, const QString& text, int
 }
 
 void CustomScheduleWindow::build() {
-    SetCaption(spec_.caption);
+    SetCaption(traits_.caption);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     SetColors(this, Qt::black, kGrey);
@@ -77,11 +88,11 @@ void CustomScheduleWindow::build() {
                               765, 600, true, kBlue, 9);
     headingOne->setWordWrap(true);
     headingOne->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    HeadingTwo =
-        label(spec_.headingTwoName, spec_.headingTwoText, spec_.headingTwoLeft, spec_.headingTwoTop,
-              spec_.headingTwoWidth, spec_.headingTwoHeight, true, kBlue, 9);
+    HeadingTwo = label(traits_.headingTwoName, traits_.headingTwoText, traits_.headingTwoLeft,
+                       traits_.headingTwoTop, traits_.headingTwoWidth, traits_.headingTwoHeight,
+                       true, kBlue, 9);
     HeadingTwo->setWordWrap(true);
-    HeadingTwo->setAlignment((spec_.headingTwoCentred ? Qt::AlignHCenter : Qt::AlignLeft) |
+    HeadingTwo->setAlignment((traits_.headingTwoCentred ? Qt::AlignHCenter : Qt::AlignLeft) |
                              Qt::AlignTop);
     auto* line1 = new Line(this, QStringLiteral("Line1"), 1380, 4125, 10900, 4125);
     SetColors(line1, QColor(128, 128, 128));
@@ -102,12 +113,14 @@ void CustomScheduleWindow::build() {
             l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             return l;
         };
-        auto tag = [&](const QString& name, const QString& text, int top, bool emphasis) {
-            return label(name, text, kListLeft, top + 30, kTagWidth, kLabelHeight, emphasis,
+        auto tag = [&](const QString& name, const QString& text, int top, bool emphasis,
+                       int width = kTagWidth) {
+            return label(name, text, kListLeft, top + 30, width, kLabelHeight, emphasis,
                          emphasis ? kDarkRed : QColor(Qt::black), 7.5);
         };
-        tag(spec_.constructionTagNames[static_cast<size_t>(o)],
-            spec_.constructionTags[static_cast<size_t>(o)], b.construction, false);
+        tag(traits_.constructionTagNames[static_cast<size_t>(o)],
+            traits_.constructionTags[static_cast<size_t>(o)], b.construction, false,
+            kConstructionTagWidth);
         opt.ConstCost = money(optName("LblOpt%1ConstCost", o), 0, b.construction, false);
         opt.ConstInflated = money(optName("LblOpt%1ConstInflated", o), 1, b.construction, false);
         opt.ConstValue = money(optName("LblOpt%1ConstValue", o), 2, b.construction, false);
@@ -148,11 +161,11 @@ void CustomScheduleWindow::build() {
             };
         };
         opt.Cost.create(kCustomRows, moneyArray("LblOpt%1Cost", 0));
-        for (Label* l : opt.Cost) l->setVisible(spec_.showRowCosts);
+        for (Label* l : opt.Cost) l->setVisible(traits_.showRowCosts);
         opt.Inflated.create(kCustomRows, moneyArray("LblOpt%1Inflated", 1));
         opt.Value.create(kCustomRows, moneyArray("LblOpt%1Value", 2));
 
-        tag(spec_.salvageTagNames[static_cast<size_t>(o)], QStringLiteral("Salvage Value"),
+        tag(traits_.salvageTagNames[static_cast<size_t>(o)], QStringLiteral("Salvage Value"),
             b.salvage, true);
         opt.SalvageYear = label(optName("LblOpt%1SalvageYear", o), QString(), kYearLeft,
                                 b.salvage + 30, kYearWidth, kLabelHeight, true, kDarkRed, 7.5);
@@ -160,7 +173,7 @@ void CustomScheduleWindow::build() {
         opt.SalvageCost = money(optName("LblOpt%1SalvageCost", o), 0, b.salvage, true);
         opt.SalvageInflated = money(optName("LblOpt%1SalvageInflated", o), 1, b.salvage, true);
         opt.SalvageValue = money(optName("LblOpt%1SalvageValue", o), 2, b.salvage, true);
-        tag(spec_.totalTagNames[static_cast<size_t>(o)], QStringLiteral("Total Life Cycle Costs"),
+        tag(traits_.totalTagNames[static_cast<size_t>(o)], QStringLiteral("Total Life Cycle Costs"),
             b.total, true);
         opt.TotalCost = money(optName("LblTotalOpt%1Cost", o), 0, b.total, true);
         opt.TotalInflated = money(optName("LblTotalOpt%1Inflated", o), 1, b.total, true);
@@ -219,26 +232,27 @@ PricingContext CustomScheduleWindow::pricingContext() {
     c.rates = {vorn.Number(QStringLiteral("InflationRate")),
                vorn.Number(QStringLiteral("InterestRate"))};
     c.unitCost = [this, &vorn](const QString& field) {
-        return spec_.recordField ? spec_.recordField(vorn, field).toDouble() : vorn.Number(field);
+        return traits_.recordField ? traits_.recordField(vorn, field).toDouble()
+                                   : vorn.Number(field);
     };
     return c;
 }
 
 QVariant CustomScheduleWindow::recordField(const QString& field) {
-    return spec_.recordField ? spec_.recordField(main_.rstVORN, field)
-                             : QVariant(main_.rstVORN.Text(field));
+    return traits_.recordField ? traits_.recordField(main_.rstVORN, field)
+                               : QVariant(main_.rstVORN.Text(field));
 }
 
 ConstructionInputs CustomScheduleWindow::constructionInputs(int option) {
     Recordset& vorn = main_.rstVORN;
-    if (spec_.construction) return spec_.construction(vorn, option);
+    if (traits_.construction) return traits_.construction(vorn, option);
     auto n = [&](const char* pattern) { return vorn.Number(optName(pattern, option)); };
     ConstructionInputs in;
     in.area = vorn.Number(QStringLiteral("Area"));
     in.design = {n("SurfaceDepth%1"), n("BaseCourse%1"),     n("Subgrade%1"),
                  n("SubgradePrep%1"), n("PavementFabric%1"), n("ConstOption%1")};
-    in.costs.surface =
-        option == 0 ? vorn.Number(QStringLiteral("AsphaltCementCost")) : spec_.surfaceTwoCost(vorn);
+    in.costs.surface = option == 0 ? vorn.Number(QStringLiteral("AsphaltCementCost"))
+                                   : traits_.surfaceTwoCost(vorn);
     in.costs.baseCourse = vorn.Number(QStringLiteral("AggBaseCourseCost"));
     in.costs.subgrade = vorn.Number(QStringLiteral("StablizedSubgradeCost"));
     in.costs.subgradePrep = vorn.Number(QStringLiteral("SubgradePrepCost"));
@@ -267,13 +281,13 @@ void CustomScheduleWindow::Form_Activate() {
             for (int o = 0; o < 2; ++o) {
                 ComboBox* list = Opt(o).Activity[i];
                 list->Clear();
-                for (const Activity& a : *spec_.activities[static_cast<size_t>(o)]) {
+                for (const Activity& a : *traits_.activities[static_cast<size_t>(o)]) {
                     list->AddItem(
                         a.userItem > 0
-                            ? recordField(spec_.userLabelFields.at(a.userItem - 1)).toString()
+                            ? recordField(traits_.userLabelFields.at(a.userItem - 1)).toString()
                             : a.name);
                 }
-                list->SetListIndex(spec_.fillIndex);
+                list->SetListIndex(traits_.fillIndex);
             }
         }
     } catch (const std::exception& e) {
@@ -295,7 +309,7 @@ void CustomScheduleWindow::Form_Deactivate() {
 void CustomScheduleWindow::CmdClearFields_Click() { ClearSchedule(); }
 
 void CustomScheduleWindow::CmdPlotGraph_Click() {
-    if (spec_.saveBeforePlot) {
+    if (traits_.saveBeforePlot) {
         commitFocusedEntry();
         SaveSchedule();
     }
@@ -324,16 +338,17 @@ void CustomScheduleWindow::LoadSchedule() {
     // window as it was.
     std::array<LoadedOption, 2> loaded;
     try {
-        Recordset& rst = spec_.recordset(main_);
+        Recordset& rst = traits_.recordset(main_);
         const PricingContext pricing = pricingContext();
         for (int o = 0; o < 2; ++o) {
             const StoredOption stored =
                 ReadStoredOption(o, [&rst](const QString& f) { return rst.Field(f); });
-            const LoadRules rules{spec_.activities[static_cast<size_t>(o)], spec_.loadSalvageForm};
+            const LoadRules rules{traits_.activities[static_cast<size_t>(o)],
+                                  traits_.loadSalvageForm};
             const ConstructionInputs design = constructionInputs(o);
             LoadedOption& l = loaded[static_cast<size_t>(o)];
             l = LoadOption(stored, Opt(o).Activity[0]->Entries(), rules, design, pricing);
-            if (spec_.optionShown) l.hasDesign = spec_.optionShown(o, design);
+            if (traits_.optionShown) l.hasDesign = traits_.optionShown(o, design);
         }
     } catch (const std::exception& e) {
         reportFailure(QStringLiteral(" Cannot Load The Custom Schedule"), e);
@@ -386,7 +401,7 @@ void CustomScheduleWindow::setColumnShown(int o, const std::array<DepthUnit, kCu
     for (Label* c : {opt.ConstCost, opt.ConstInflated, opt.ConstValue, opt.TotalCost,
                      opt.TotalInflated, opt.TotalValue})
         c->setVisible(shown);
-    if (spec_.hideSalvageWithOption) {
+    if (traits_.hideSalvageWithOption) {
         for (Label* c : {opt.SalvageYear, opt.SalvageCost, opt.SalvageInflated, opt.SalvageValue})
             c->setVisible(shown);
     }
@@ -396,7 +411,7 @@ void CustomScheduleWindow::setColumnShown(int o, const std::array<DepthUnit, kCu
         opt.Year[i]->setVisible(shown);
         opt.Units[i]->setVisible(shown && unit);
         opt.Depth[i]->setVisible(shown && unit);
-        opt.Cost[i]->setVisible(shown && spec_.showRowCosts);
+        opt.Cost[i]->setVisible(shown && traits_.showRowCosts);
         opt.Inflated[i]->setVisible(shown);
         opt.Value[i]->setVisible(shown);
     }
@@ -422,7 +437,7 @@ void CustomScheduleWindow::SaveSchedule() {
         s.totals = {opt.TotalCost->Caption(), opt.TotalInflated->Caption(),
                     opt.TotalValue->Caption()};
     }
-    Recordset& rst = spec_.recordset(main_);
+    Recordset& rst = traits_.recordset(main_);
     try {
         rst.Edit();
         for (const auto& [column, value] : ScheduleFields(shown)) rst.SetField(column, value);
@@ -439,9 +454,9 @@ void CustomScheduleWindow::ClearSchedule() {
     try {
         for (int o = 0; o < 2; ++o) {
             const ConstructionInputs design = constructionInputs(o);
-            blocks[static_cast<size_t>(o)] = ComputeConstruction(design, spec_.clearSalvageForm);
-            shown[static_cast<size_t>(o)] = spec_.optionShown
-                                                ? spec_.optionShown(o, design)
+            blocks[static_cast<size_t>(o)] = ComputeConstruction(design, traits_.clearSalvageForm);
+            shown[static_cast<size_t>(o)] = traits_.optionShown
+                                                ? traits_.optionShown(o, design)
                                                 : DesignQuantitySum(design.design) > 0;
         }
     } catch (const std::exception& e) {
@@ -456,7 +471,7 @@ void CustomScheduleWindow::ClearSchedule() {
             opt.Activity[i]->SetListIndex(0);
             opt.Year[i]->SetText(QString());
             opt.Depth[i]->SetText(QStringLiteral("0"));
-            if (spec_.clearSetsColumnsAndUnits) {
+            if (traits_.clearSetsColumnsAndUnits) {
                 units[static_cast<size_t>(i)] = pickedUnit(o, i);
             } else {
                 opt.Depth[i]->hide();
@@ -466,7 +481,8 @@ void CustomScheduleWindow::ClearSchedule() {
             opt.Inflated[i]->SetCaption(kZero);
             opt.Value[i]->SetCaption(kZero);
         }
-        if (spec_.clearSetsColumnsAndUnits) setColumnShown(o, units, shown[static_cast<size_t>(o)]);
+        if (traits_.clearSetsColumnsAndUnits)
+            setColumnShown(o, units, shown[static_cast<size_t>(o)]);
         // The block's captions stand at the end, whatever the rows' resets repriced.
         for (Label* c : {opt.ConstCost, opt.ConstInflated, opt.ConstValue})
             c->SetCaption(b.construction);
@@ -486,7 +502,7 @@ void CustomScheduleWindow::ComputeRow(int o, int i) {
     Option& opt = Opt(o);
     try {
         const RowPrice p =
-            PriceRow(*spec_.activities[static_cast<size_t>(o)], opt.Activity[i]->Entries(),
+            PriceRow(*traits_.activities[static_cast<size_t>(o)], opt.Activity[i]->Entries(),
                      opt.Activity[i]->Text(), opt.Year[i]->Text(), opt.Depth[i]->Text(),
                      opt.ConstCost->Caption(), pricingContext());
         std::array<QString, kCustomRows> inflated, value;
@@ -520,7 +536,7 @@ void CustomScheduleWindow::yearLeft(int o, int i) {
         return;
     }
     const CheckResult r = CheckYear(box->Text(), n);
-    if (r.message) MsgBox(spec_.yearMessage, MsgStyle::Ok, kEntryErrorTitle);
+    if (r.message) MsgBox(traits_.yearMessage, MsgStyle::Ok, kEntryErrorTitle);
     box->SetText(r.text);
     ComputeRow(o, i);
 }
@@ -529,15 +545,15 @@ void CustomScheduleWindow::depthChanged(int o, int i) {
     if (applying_) return;
     TextBox* box = Opt(o).Depth[i];
     Label* units = Opt(o).Units[i];
-    const bool reprice = spec_.repriceOnDepthChange[static_cast<size_t>(o)];
+    const bool reprice = traits_.repriceOnDepthChange[static_cast<size_t>(o)];
     if (!IsNumberText(box->Text())) {
         box->SetText(QString());
         if (reprice) ComputeRow(o, i);
         return;
     }
-    if (spec_.wholePercent && units->Caption() == kPercentUnits) {
+    if (traits_.wholePercent && units->Caption() == kPercentUnits) {
         // What the user types is rounded and checked when the box is left.
-        if (!box->ProgramChange() || !spec_.roundPercentWrites) {
+        if (!box->ProgramChange() || !traits_.roundPercentWrites) {
             if (reprice) ComputeRow(o, i);
             return;
         }
@@ -553,7 +569,7 @@ void CustomScheduleWindow::depthChanged(int o, int i) {
 void CustomScheduleWindow::depthLeft(int o, int i) {
     TextBox* box = Opt(o).Depth[i];
     Label* units = Opt(o).Units[i];
-    if (spec_.wholePercent && units->Caption() == kPercentUnits && IsNumberText(box->Text())) {
+    if (traits_.wholePercent && units->Caption() == kPercentUnits && IsNumberText(box->Text())) {
         box->SetText(WholePercentText(box->Text()));
         if (auto message = DepthRangeMessage(box->Text(), units->Caption())) {
             MsgBox(*message, MsgStyle::Ok, kEntryErrorTitle);
@@ -580,9 +596,9 @@ void CustomScheduleWindow::activityClicked(int o, int i) {
 
 DepthUnit CustomScheduleWindow::pickedUnit(int o, int i) {
     ComboBox* list = Opt(o).Activity[i];
-    const ActivityList& activities = *spec_.activities[static_cast<size_t>(o)];
+    const ActivityList& activities = *traits_.activities[static_cast<size_t>(o)];
     const QStringList entries = list->Entries();
-    const bool percentLast = spec_.pickPercentLast[static_cast<size_t>(o)];
+    const bool percentLast = traits_.pickPercentLast[static_cast<size_t>(o)];
     const DepthUnit first = percentLast ? DepthUnit::Inches : DepthUnit::Percent;
     const DepthUnit second = percentLast ? DepthUnit::Percent : DepthUnit::Inches;
     DepthUnit unit = DepthUnit::None;

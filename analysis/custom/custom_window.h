@@ -1,6 +1,6 @@
 // What the custom-schedule results windows share: the grid of two options of nine dated
 // treatments, the construction, salvage and total rows, the four buttons, activation,
-// loading, saving, clearing and the entry handlers. A window is this skeleton plus a spec:
+// loading, saving, clearing and the entry handlers. A window is this skeleton plus its traits:
 // its names, captions, activity lists and the rules in which the windows differ.
 #pragma once
 
@@ -17,7 +17,7 @@ namespace orv {
 class MDIMain;
 class Recordset;
 
-struct CustomWindowSpec {
+struct CustomWindowTraits {
     QString name;
     QString caption;
     // The heading of option Two: its name, its design caption and its box in twips.
@@ -108,10 +108,12 @@ class CustomScheduleWindow : public Form {
     void CmdPrintForm_Click();
     void CmdClose_Click();
 
-    const CustomWindowSpec& spec() const { return spec_; }
+    const CustomWindowTraits& traits() const { return traits_; }
+
+    ~CustomScheduleWindow() override;
 
   protected:
-    CustomScheduleWindow(MDIMain& main, CustomWindowSpec spec);
+    CustomScheduleWindow(MDIMain& main, CustomWindowTraits traits);
     // The title-bar close is "Close".
     void closeEvent(QCloseEvent* e) override;
 
@@ -148,7 +150,7 @@ class CustomScheduleWindow : public Form {
     // A failure that ends an operation: said, and no save until the next successful load.
     void reportFailure(const QString& what, const std::exception& e);
 
-    CustomWindowSpec spec_;
+    CustomWindowTraits traits_;
     std::array<Option, 2> options_;
     std::array<std::array<bool, kCustomRows>, 2> edited_{};
     bool applying_ = false;

@@ -6,8 +6,8 @@
 namespace orv {
 namespace {
 
-CustomWindowSpec AggregateSpec() {
-    CustomWindowSpec s;
+CustomWindowTraits AggregateTraits() {
+    CustomWindowTraits s;
     s.name = QStringLiteral("FmCustomACAG");
     s.caption = QStringLiteral("Custom Design Comparitive Analysis");
     s.headingTwoName = QStringLiteral("Label8");
@@ -29,6 +29,6 @@ CustomWindowSpec AggregateSpec() {
 
 }  // namespace
 
-FmCustomACAG::FmCustomACAG(MDIMain& main) : CustomScheduleWindow(main, AggregateSpec()) {}
+FmCustomACAG::FmCustomACAG(MDIMain& main) : CustomScheduleWindow(main, AggregateTraits()) {}
 
 }  // namespace orv

@@ -2,23 +2,17 @@
 // surface.
 #pragma once
 
-#include "platform/controls.h"
-#include "platform/form.h"
+#include "analysis/custom/custom_window.h"
 
 namespace orv {
 
-class MDIMain;
-
-class FmCustomACAC : public Form {
+class FmCustomACAC : public CustomScheduleWindow {
     Q_OBJECT
   public:
     explicit FmCustomACAC(MDIMain& main);
 
-    // Heads option Two.
+    // Heads option Two; written only from outside the window.
     Label* LblOption;
-
-  private:
-    MDIMain& main_;
 };
 
 }  // namespace orv

@@ -73,7 +73,13 @@ DefaultResultsWindow::DefaultResultsWindow(MDIMain& main, const QString& name, c
     CmdPlotGraph = new Button(this, QStringLiteral("CmdPlotGraph"), QStringLiteral("Plot Graph"));
     CmdPrintForm = new Button(this, QStringLiteral("CmdPrintForm"), QStringLiteral("Print Form"));
     CmdClose = new Button(this, QStringLiteral("CmdClose"), QStringLiteral("Close"));
-    for (auto* b : {CmdPlotGraph, CmdPrintForm, CmdClose}) SetFont(b, kFont, 8);
+    for (auto* b : {CmdPlotGraph, CmdPrintForm, CmdClose}) {
+        SetFont(b, kFont, 8);
+        // Buttons stay light grey whatever the window's colour.
+        QPalette p = b->palette();
+        p.setColor(QPalette::Button, QColor(224, 224, 224));
+        b->setPalette(p);
+    }
     CmdPlotGraph->Click = [this] { CmdPlotGraph_Click(); };
     CmdPrintForm->Click = [this] { CmdPrintForm_Click(); };
     CmdClose->Click = [this] { CmdClose_Click(); };

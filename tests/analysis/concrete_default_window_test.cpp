@@ -298,6 +298,9 @@ TEST_F(ConcreteDefaultTest, ButtonsPlotPrintAndClose) {
     EXPECT_EQ(window().windowTitle(),
               "Default Design Comparitive Analysis - Asphalt Cement Concrete vs Plain Portland "
               "Cement Concrete");
+    // A grey window with light grey buttons.
+    EXPECT_EQ(window().palette().color(QPalette::Window), QColor(192, 192, 192));
+    EXPECT_EQ(window().CmdClose->palette().color(QPalette::Button), QColor(224, 224, 224));
     window().CmdPrintForm->click();
     EXPECT_TRUE(backend().printed.empty());
     main().PrinterOK = true;

@@ -229,6 +229,16 @@ TEST_F(CustomAcagTest, TypedActivitiesGetTheirUnitsOnlyWhenEdited) {
     tab();
     EXPECT_EQ(w.Opt(0).Depth[0]->Text(), "2");
     EXPECT_EQ(w.Opt(0).Cost[0]->Caption(), "$ 15,000");
+    // So does a row loaded at the next activation.
+    UserActivates(&main());
+    UserActivates(&w);
+    EXPECT_EQ(w.Opt(0).Depth[0]->Text(), "2.0");
+    focus(w.Opt(0).Activity[0]);
+    tab();
+    tab();
+    tab();
+    EXPECT_EQ(w.Opt(0).Depth[0]->Text(), "2.0");
+    EXPECT_EQ(w.Opt(0).Cost[0]->Caption(), "$ 15,000");
 }
 
 TEST_F(CustomAcagTest, WhatTheFocusedBoxHoldsIsCheckedBeforeEverySave) {
@@ -395,6 +405,22 @@ TEST_F(CustomAcagTest, FailuresAreReportedAndNothingIsSavedUntilTheNextLoad) {
     w.CmdClose->click();
     r.MoveFirst();
     EXPECT_EQ(r.Number("OptOneZeroYear"), 9);  // no save after the failure
+
+    // A table without its row: the load and the save say so, and the program goes on.
+    UserActivates(&main());
+    setField("Area", 90000.0);
+    setField("SurfaceDepthOne", 2.0);
+    entry().ResetEntries();
+    calculate();
+    main().dbVORN.Execute("DELETE FROM CustomACAG");
+    const size_t failures = messageCount();
+    w.CmdClose->click();
+    ASSERT_EQ(messageCount(), failures + 1);
+    EXPECT_TRUE(lastMessage().text.contains("Cannot Save The Custom Schedule"));
+    calculate();
+    ASSERT_EQ(messageCount(), failures + 2);
+    EXPECT_TRUE(lastMessage().text.contains("Cannot Load The Custom Schedule"));
+    EXPECT_TRUE(w.Visible());
 }
 
 TEST_F(CustomAcagTest, PrintFormNeedsAPrinter) {

@@ -41,6 +41,9 @@ TEST(CustomRules, SingleFactorsAndBothFormsOfAnAmount) {
     EXPECT_EQ(PlainNumberText(Narrow(DiscountFactor(4, 5))), "0.8219271");
     EXPECT_EQ(static_cast<double>(SurfaceTwoUnitCost("Gravel", "Gravel", 2.1, 9)),
               2.0999999046325684);
+    // The comparison must be the user's surface name exactly.
+    EXPECT_EQ(SurfaceTwoUnitCost("gravel seal", "Gravel Seal", 2.1, 1.5), 1.5f);
+    EXPECT_EQ(SurfaceTwoUnitCost("Gravel Seal ", "Gravel Seal", 2.1, 1.5), 1.5f);
     // The seven-digit text and the value itself differ by a dollar here.
     EXPECT_EQ(MoneyText(1234.4999f), "$ 1,235");
     EXPECT_EQ(MoneyDirect(1234.4999f, "$ #,##0"), "$ 1,234");
@@ -321,6 +324,13 @@ TEST(CustomRules, LoadingGivesUnitsAndPricesAfresh) {
     EXPECT_EQ(row(7).year, "5");
     EXPECT_EQ(row(7).price.costCaption, "$ 5,000");
     EXPECT_EQ(row(8).depth, "");
+    StoredOption fraction = stored;
+    fraction.rows[3].depth = 0.4;  // a percentage typed as 0.4 comes back empty, unpriced
+    const LoadedOption f = LoadOption(fraction, asphaltEntries(), rules,
+                                      surfaceOnly(90000, 2, 1.5, "10", "30", {3, 4}),
+                                      pricing(90000, 30, {3, 4}, costs));
+    EXPECT_EQ(f.rows[3].depth, "");
+    EXPECT_EQ(f.rows[3].price.costCaption, "$ 0");
     ASSERT_EQ(o.messages.size(), 1u);
     EXPECT_EQ(o.messages[0], kScheduleDepthMessage);
     // Construction 30,000 less salvage 3,000 grown or discounted over 30 years, plus the

@@ -68,7 +68,7 @@ class CustomWindowTest : public InputsTest {
         }
     }
     Recordset& stored(CustomScheduleWindow& w) {
-        Recordset& r = w.spec().recordset(main());
+        Recordset& r = w.traits().recordset(main());
         r.MoveFirst();
         return r;
     }

@@ -93,7 +93,9 @@ TEST_F(DefineOptionsTest, SaveStoresTheNamesAndSpreadsThemEverywhere) {
     EXPECT_EQ(costs().LblSurfaceOptionTwo->Caption(), "Gravel Seal");
     EXPECT_EQ(costs().LblMaintOptionTwoLabel->Caption(), "Sweep");
     EXPECT_EQ(costs().LblMaintOptionThreeLabel->Caption(), "   ");
-    EXPECT_EQ(main().fmCustomACAC().LblOption->Caption(), "Gravel Seal");
+    // The comparison list shows "Aggregate", not the user's surface: the asphalt window's
+    // heading names the second asphalt design it would price.
+    EXPECT_EQ(main().fmCustomACAC().LblOption->Caption(), "Hot Mix Asphalt #2");
 }
 
 TEST_F(DefineOptionsTest, DefaultsAreStoredOnlyBySave) {

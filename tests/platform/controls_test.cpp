@@ -201,6 +201,7 @@ TEST_F(ControlsTest, ComboBoxSelectionRules) {
 
     // The user's typing runs Change and leaves no entry selected; Enter inserts nothing.
     w.Show();
+    UserActivates(&w);
     c->setFocus();
     c->lineEdit()->selectAll();
     QTest::keyClicks(c->lineEdit(), "Aggregate");
@@ -211,6 +212,13 @@ TEST_F(ControlsTest, ComboBoxSelectionRules) {
     EXPECT_TRUE(log.last().startsWith("Change:"));
     EXPECT_FALSE(log.contains("Click:Aggregate"));
     EXPECT_EQ(c->completer(), nullptr);
+    // Leaving the box with an entry's text selects nothing.
+    ASSERT_TRUE(c->lineEdit()->hasFocus());
+    w.b->setFocus();
+    Settle(1);
+    ASSERT_TRUE(w.b->hasFocus());
+    EXPECT_EQ(c->ListIndex(), -1);
+    EXPECT_FALSE(log.contains("Click:Aggregate"));
 
     // The user's pick from the list runs Click.
     emit c->activated(0);

@@ -209,7 +209,8 @@ TEST_F(ProjectFilesTest, OpenWithAnApostropheOrACancelChangesNothing) {
     EXPECT_EQ(working(), before);
 }
 
-// Files that are no project: each is refused with a message, and the working tables stay
+// Files that are no project: each is refused with its reason in the user's words, once,
+// the technical detail goes to the standard error stream, and the working tables stay
 // exactly as they were.
 TEST_F(ProjectFilesTest, OpeningAFileThatIsNoProjectKeepsTheWorkingProject) {
     setName("Work In Progress");
@@ -229,25 +230,57 @@ TEST_F(ProjectFilesTest, OpeningAFileThatIsNoProjectKeepsTheWorkingProject) {
     junk.close();
     QDir(folder()).mkdir("folder.mdb");
 
-    const QStringList bad = {
-        path("junk.mdb"),
-        path("folder.mdb"),
-        path("missing.mdb"),
-        variant("no-table.mdb", "DROP TABLE CustomACAC"),
-        variant("no-row.mdb", "DELETE FROM DefaultACAG"),
-        variant("other-columns.mdb", "ALTER TABLE VORN RENAME COLUMN Area TO Surface"),
+    struct Case {
+        QString file;
+        QString reason;
+        QString detail;  // part of what goes to the standard error stream
+    };
+    const std::vector<Case> cases = {
+        {path("junk.mdb"), "it is not a project file", "file is not a database"},
+        {path("folder.mdb"), "it is a folder, not a file", "is a folder"},
+        {path("missing.mdb"), "it does not exist", "is missing"},
+        {variant("no-table.mdb", "DROP TABLE CustomACAG"), "it has no table CustomACAG",
+         "has no table CustomACAG"},
+        {variant("two-rows.mdb", "INSERT INTO VORN SELECT * FROM VORN"), "table VORN has 2 rows",
+         "VORN has 2 rows"},
+        {variant("no-row.mdb", "DELETE FROM DefaultACAG"), "table DefaultACAG has no row",
+         "DefaultACAG has no row"},
+        {variant("other-columns.mdb", "ALTER TABLE VORN RENAME COLUMN Area TO Surface"),
+         "table VORN lacks the column Area and has the unknown column Surface", "Surface"},
     };
     const QStringList before = working();
-    for (const QString& file : bad) {
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
         const size_t messages = backend().messages.size();
         main().bStateChanged = false;
-        open(file);
-        ASSERT_EQ(backend().messages.size(), messages + 1) << file.toStdString();
+        testing::internal::CaptureStderr();
+        open(c.file);
+        const std::string err = testing::internal::GetCapturedStderr();
+        ASSERT_EQ(backend().messages.size(), messages + 1);
         EXPECT_EQ(lastMessage().title, "Open File Error");
-        EXPECT_TRUE(lastMessage().text.contains(file)) << lastMessage().text.toStdString();
-        EXPECT_EQ(working(), before) << file.toStdString();
+        EXPECT_EQ(lastMessage().style, MsgStyle::OkExclamation);
+        EXPECT_EQ(lastMessage().text,
+                  " Cannot Open File " + c.file + " As A VORN Project: " + c.reason);
+        EXPECT_NE(err.find(c.detail.toStdString()), std::string::npos) << err;
+        EXPECT_EQ(working(), before);
         EXPECT_EQ(name(), "Work In Progress");
     }
+}
+
+// A New that cannot write the working file says why; the project stays as it was.
+TEST_F(ProjectFilesTest, AFailedNewIsToldInTheUsersWords) {
+    setName("Kept");
+    main().dbVORN.Execute("DROP TABLE CustomACPC");
+    testing::internal::CaptureStderr();
+    menu("MenuFileNew");
+    const std::string err = testing::internal::GetCapturedStderr();
+    ASSERT_EQ(backend().messages.size(), 1u);
+    EXPECT_EQ(lastMessage().title, "New File Error");
+    EXPECT_EQ(lastMessage().text,
+              " Cannot Start A New Project: the working file has no table CustomACPC");
+    EXPECT_NE(err.find("VORNTMP.mdb"), std::string::npos) << err;
+    EXPECT_EQ(name(), "Kept");
+    EXPECT_FALSE(main().bStateChanged);
 }
 
 TEST_F(ProjectFilesTest, AFailedSaveIsToldAndKeepsTheOldFile) {
@@ -259,9 +292,12 @@ TEST_F(ProjectFilesTest, AFailedSaveIsToldAndKeepsTheOldFile) {
 
     // A full disk.
     main().writeOptions.maxPageCount = 2;
+    testing::internal::CaptureStderr();
     menu("MenuFileSave");
+    const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(lastMessage().title, "Save File Error");
-    EXPECT_TRUE(lastMessage().text.contains(file));
+    EXPECT_EQ(lastMessage().text, " Cannot Save File " + file + ": the disk is full");
+    EXPECT_NE(err.find("database or disk is full"), std::string::npos) << err;
     EXPECT_EQ(Bytes(file), old);
     EXPECT_TRUE(main().bStateChanged);
     main().writeOptions = {};
@@ -277,6 +313,8 @@ TEST_F(ProjectFilesTest, AFailedSaveIsToldAndKeepsTheOldFile) {
     if (geteuid() != 0) {
         EXPECT_EQ(backend().messages.size(), messages + 1);
         EXPECT_EQ(lastMessage().title, "Save File Error");
+        EXPECT_EQ(lastMessage().text,
+                  " Cannot Save File " + roFile + ": its folder cannot be written to");
         EXPECT_TRUE(main().bStateChanged);
     }
     QFile::setPermissions(path("ro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

@@ -69,7 +69,7 @@ TEST_F(StartupTest, ShowsTheMenusAndLoadsTheWindowsStartUpTouches) {
     EXPECT_FALSE(main().fmCosts().Visible());
     EXPECT_FALSE(main().fmPlotResults().Visible());
     EXPECT_FALSE(main().fmDefineOptions().Visible());
-    EXPECT_EQ(main().fmCustomACAC().LblOption->Caption(), "Undefined");
+    EXPECT_EQ(main().fmCustomACAC().LblOption->Caption(), "Hot Mix Asphalt #2");
     EXPECT_EQ(main().fmDefineOptions().TbxConstOptionOne->Text(), "HMA Other");
     EXPECT_EQ(main().fmCosts().LblMaintOptionThreeLabel->Caption(), "Other Type Three");
     EXPECT_EQ(main().fmDataEntry().CbxSurfaceTwo->Text(), "Aggregate");
