@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QPalette>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QValidator>
 #include <cmath>
 
@@ -138,6 +140,27 @@ void Button::keyPressEvent(QKeyEvent* e) {
         return;
     }
     QPushButton::keyPressEvent(e);
+}
+
+void Button::SetWordWrap(bool wrap) {
+    wordWrap_ = wrap;
+    update();
+}
+
+void Button::paintEvent(QPaintEvent* e) {
+    if (!wordWrap_) {
+        QPushButton::paintEvent(e);
+        return;
+    }
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    p.drawControl(QStyle::CE_PushButton, option);
+    const QRect room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    p.drawItemText(room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
+                   isEnabled(), caption, QPalette::ButtonText);
 }
 
 Button* ButtonRow::Add(const QString& name, const QString& caption) {

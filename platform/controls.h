@@ -68,9 +68,15 @@ class Button : public QPushButton {
            int topTw = 0, int widthTw = 0, int heightTw = 0);
     std::function<void()> Click;
     std::function<void()> LostFocus;
+    // A caption too wide for one line breaks between words; the caption itself is unchanged.
+    void SetWordWrap(bool wrap);
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+  private:
+    bool wordWrap_ = false;
 };
 
 // Click runs whenever the value changes, by the user or by code; Enter toggles it, and so

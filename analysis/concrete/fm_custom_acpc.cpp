@@ -8,16 +8,43 @@
 namespace orv {
 namespace {
 
+CustomWindowLayout ConcreteLayout() {
+    CustomWindowLayout at;
+    // "CONSTRUCTION  COST" reaches into the box of the right-aligned head beside it, and the
+    // option One heading is as wide as "Asphalt" needs.
+    at.columnHeads = {{{3480, 165, 510, 255},
+                       {5160, 165, 2070, 255},
+                       {7170, 165, 1620, 255},
+                       {9015, 165, 1635, 255}}};
+    at.valueHeadsRight = true;
+    at.headingOne = {510, 525, 660, 600};
+    at.headingTwo = {525, 4245, 600, 255};
+    at.listLeft = 1272;
+    at.listHeight = {288, 315};
+    at.boxHeight = 288;
+    at.constructionTagWidth = {1365, 1365};
+    at.unitsLeft = 4755;
+    at.salvageYearLeft = {3480, 3465};
+    at.salvageYearWidth = 495;
+    at.blocks = {{{540, {780, 1080, 1392, 1692, 1992, 2304, 2604, 2904, 3216}, 3540, 3795},
+                  {4260, {4515, 4815, 5130, 5430, 5730, 6030, 6330, 6645, 6945}, 7320, 7590}}};
+    at.lineLeft = 960;
+    at.lineRight = 10350;
+    at.greyLineTop = 4140;
+    at.whiteLineTop = 4110;
+    at.buttonTops = {5265, 5835, 6420, 6990};
+    at.buttonHeights = {480, 480, 480, 348};
+    at.buttonPoints = 7.5;
+    return at;
+}
+
 CustomWindowTraits ConcreteWindowRules() {
     CustomWindowTraits s;
     s.name = QStringLiteral("FmCustomACPC");
     s.caption = QStringLiteral("Custom Design Comparitive Analysis");
     s.headingTwoName = QStringLiteral("LblOptionTwo");
     s.headingTwoText = QStringLiteral("PCCP ");
-    s.headingTwoLeft = 525;
-    s.headingTwoTop = 4245;
-    s.headingTwoWidth = 600;
-    s.headingTwoHeight = 255;
+    s.layout = ConcreteLayout();
     s.constructionTags = {QStringLiteral("Construction Cost"), QStringLiteral("Construction Cost")};
     s.activities = {&ConcreteAsphaltActivities(), &PccpActivities()};
     s.fillIndex = 1;

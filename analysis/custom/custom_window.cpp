@@ -20,22 +20,13 @@ const QString kZero = QStringLiteral("$ 0");
 const QString kFailureTitle = QStringLiteral("System Status");
 
 // Columns in twips.
-constexpr int kListLeft = 1275, kListWidth = 2088;
-constexpr int kTagWidth = 2040;
-// The construction row has no year or depth: its caption may reach the money columns.
-constexpr int kConstructionTagWidth = 4300;
+constexpr int kListWidth = 2088;
 constexpr int kYearLeft = 3495, kYearWidth = 444;
 constexpr int kDepthLeft = 4080, kDepthWidth = 585;
-constexpr int kUnitsLeft = 4750, kUnitsWidth = 885;
+constexpr int kUnitsWidth = 885;
 constexpr int kMoneyLeft[] = {5715, 7590, 9450};
 constexpr int kMoneyWidth = 1200;
-constexpr int kBoxHeight = 285;
 constexpr int kLabelHeight = 225;
-
-struct Block {
-    int construction, firstRow, rowStep, salvage, total;
-};
-constexpr Block kBlocks[] = {{525, 780, 305, 3560, 3840}, {4260, 4485, 304, 7280, 7590}};
 
 const char* const kOptionWordsLatin[] = {"One", "Two"};
 
@@ -74,29 +65,38 @@ void CustomScheduleWindow::build() {
                    Qt::WindowCloseButtonHint);
     SetColors(this, Qt::black, kGrey);
     SetClientSizeTwips(11115, 7980);
+    // The buttons take the window's font.
+    SetFont(this, kFont, 8);
+    const CustomWindowLayout& at = traits_.layout;
 
-    auto heading = [this](const char* name, const char* text, int left, int width) {
-        return label(QString::fromLatin1(name), QString::fromLatin1(text), left, 165, width, 255,
-                     true, kBlue, 9);
+    auto heading = [this](const char* name, const char* text, const TwipsBox& box) {
+        return label(QString::fromLatin1(name), QString::fromLatin1(text), box.left, box.top,
+                     box.width, box.height, true, kBlue, 9);
     };
-    LblConstructionType = heading("LblConstructionType", "CUSTOM MAINTENANCE", 468, 2700);
-    heading("Label41", "YEAR", kYearLeft - 60, 564)->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    heading("Label34", "CONSTRUCTION  COST", 5010, 2300);
-    heading("Label7", "FUTURE VALUE", 7455, 1600);
-    heading("Label6", "PRESENT WORTH", 9120, 1900);
-    Label* headingOne = label(QStringLiteral("Label2"), QStringLiteral("Hot Mix Asphalt"), 375, 525,
-                              765, 600, true, kBlue, 9);
+    LblConstructionType =
+        heading("LblConstructionType", "CUSTOM MAINTENANCE", {468, 165, 2700, 255});
+    heading("Label41", "YEAR", at.columnHeads[0])->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label* constructionHead = heading("Label34", "CONSTRUCTION  COST", at.columnHeads[1]);
+    const Qt::Alignment valueHeads =
+        (at.valueHeadsRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop;
+    heading("Label7", "FUTURE VALUE", at.columnHeads[2])->setAlignment(valueHeads);
+    heading("Label6", "PRESENT WORTH", at.columnHeads[3])->setAlignment(valueHeads);
+    // A right-aligned head's box may reach under the caption at its left.
+    constructionHead->raise();
+    Label* headingOne = heading("Label2", "Hot Mix Asphalt", at.headingOne);
     headingOne->setWordWrap(true);
     headingOne->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    HeadingTwo = label(traits_.headingTwoName, traits_.headingTwoText, traits_.headingTwoLeft,
-                       traits_.headingTwoTop, traits_.headingTwoWidth, traits_.headingTwoHeight,
-                       true, kBlue, 9);
+    HeadingTwo =
+        label(traits_.headingTwoName, traits_.headingTwoText, at.headingTwo.left, at.headingTwo.top,
+              at.headingTwo.width, at.headingTwo.height, true, kBlue, 9);
     HeadingTwo->setWordWrap(true);
-    HeadingTwo->setAlignment((traits_.headingTwoCentred ? Qt::AlignHCenter : Qt::AlignLeft) |
+    HeadingTwo->setAlignment((at.headingTwoCentred ? Qt::AlignHCenter : Qt::AlignLeft) |
                              Qt::AlignTop);
-    auto* line1 = new Line(this, QStringLiteral("Line1"), 1380, 4125, 10900, 4125);
+    auto* line1 = new Line(this, QStringLiteral("Line1"), at.lineLeft, at.greyLineTop, at.lineRight,
+                           at.greyLineTop);
     SetColors(line1, QColor(128, 128, 128));
-    auto* line2 = new Line(this, QStringLiteral("Line2"), 1380, 4140, 10900, 4140);
+    auto* line2 = new Line(this, QStringLiteral("Line2"), at.lineLeft, at.whiteLineTop,
+                           at.lineRight, at.whiteLineTop);
     SetColors(line2, Qt::white);
 
     QWidget* previous = nullptr;
@@ -106,58 +106,58 @@ void CustomScheduleWindow::build() {
     };
     for (int o = 0; o < 2; ++o) {
         Option& opt = options_[static_cast<size_t>(o)];
-        const Block& b = kBlocks[o];
+        const CustomWindowLayout::Block& b = at.blocks[static_cast<size_t>(o)];
+        auto rowTop = [&b](int i) { return b.rows[static_cast<size_t>(i)]; };
+        // Labels stand at `top`; a schedule row's labels 30 below its boxes.
         auto money = [&](const QString& name, int column, int top, bool emphasis) {
-            Label* l = label(name, kZero, kMoneyLeft[column], top + 30, kMoneyWidth, kLabelHeight,
+            Label* l = label(name, kZero, kMoneyLeft[column], top, kMoneyWidth, kLabelHeight,
                              emphasis, emphasis ? kDarkRed : QColor(Qt::black), 7.5);
             l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             return l;
         };
         auto tag = [&](const QString& name, const QString& text, int top, bool emphasis,
-                       int width = kTagWidth) {
-            return label(name, text, kListLeft, top + 30, width, kLabelHeight, emphasis,
+                       int width) {
+            return label(name, text, at.listLeft, top, width, kLabelHeight, emphasis,
                          emphasis ? kDarkRed : QColor(Qt::black), 7.5);
         };
         tag(traits_.constructionTagNames[static_cast<size_t>(o)],
             traits_.constructionTags[static_cast<size_t>(o)], b.construction, false,
-            kConstructionTagWidth);
+            at.constructionTagWidth[static_cast<size_t>(o)]);
         opt.ConstCost = money(optName("LblOpt%1ConstCost", o), 0, b.construction, false);
         opt.ConstInflated = money(optName("LblOpt%1ConstInflated", o), 1, b.construction, false);
         opt.ConstValue = money(optName("LblOpt%1ConstValue", o), 2, b.construction, false);
 
         opt.Activity.create(kCustomRows, [&](int i) {
-            auto* c = new ComboBox(this, ElementName(optName("CbxOpt%1Option", o), i), kListLeft,
-                                   b.firstRow + b.rowStep * i, kListWidth, kBoxHeight + 15);
+            auto* c = new ComboBox(this, ElementName(optName("CbxOpt%1Option", o), i), at.listLeft,
+                                   rowTop(i), kListWidth, at.listHeight[static_cast<size_t>(o)]);
             SetFont(c, kFont, 7.5);
             SetColors(c, Qt::black, Qt::white);
             return c;
         });
         opt.Year.create(kCustomRows, [&](int i) {
             auto* t = new TextBox(this, ElementName(optName("TbxOpt%1Year", o), i), kYearLeft,
-                                  b.firstRow + b.rowStep * i, kYearWidth, kBoxHeight);
+                                  rowTop(i), kYearWidth, at.boxHeight);
             SetFont(t, kFont, 7.5);
             SetColors(t, Qt::black, Qt::white);
             return t;
         });
         opt.Depth.create(kCustomRows, [&](int i) {
             auto* t = new TextBox(this, ElementName(optName("TbxOpt%1Depth", o), i), kDepthLeft,
-                                  b.firstRow + b.rowStep * i, kDepthWidth, kBoxHeight);
+                                  rowTop(i), kDepthWidth, at.boxHeight);
             SetFont(t, kFont, 7.5);
             SetColors(t, Qt::black, Qt::white);
             t->SetMaxLength(5);
             return t;
         });
         opt.Units.create(kCustomRows, [&](int i) {
-            Label* l = label(ElementName(optName("LblOpt%1Units", o), i), kInchUnits, kUnitsLeft,
-                             b.firstRow + b.rowStep * i + 30, kUnitsWidth, kLabelHeight, false,
-                             Qt::black, 7.5);
+            Label* l = label(ElementName(optName("LblOpt%1Units", o), i), kInchUnits, at.unitsLeft,
+                             rowTop(i) + 30, kUnitsWidth, kLabelHeight, false, Qt::black, 7.5);
             l->hide();
             return l;
         });
         auto moneyArray = [&](const char* pattern, int column) {
             return [&, pattern, column](int i) {
-                return money(ElementName(optName(pattern, o), i), column,
-                             b.firstRow + b.rowStep * i, false);
+                return money(ElementName(optName(pattern, o), i), column, rowTop(i) + 30, false);
             };
         };
         opt.Cost.create(kCustomRows, moneyArray("LblOpt%1Cost", 0));
@@ -166,15 +166,16 @@ void CustomScheduleWindow::build() {
         opt.Value.create(kCustomRows, moneyArray("LblOpt%1Value", 2));
 
         tag(traits_.salvageTagNames[static_cast<size_t>(o)], QStringLiteral("Salvage Value"),
-            b.salvage, true);
-        opt.SalvageYear = label(optName("LblOpt%1SalvageYear", o), QString(), kYearLeft,
-                                b.salvage + 30, kYearWidth, kLabelHeight, true, kDarkRed, 7.5);
+            b.salvage, true, at.tagWidth);
+        opt.SalvageYear = label(optName("LblOpt%1SalvageYear", o), QString(),
+                                at.salvageYearLeft[static_cast<size_t>(o)], b.salvage,
+                                at.salvageYearWidth, kLabelHeight, true, kDarkRed, 7.5);
         opt.SalvageYear->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         opt.SalvageCost = money(optName("LblOpt%1SalvageCost", o), 0, b.salvage, true);
         opt.SalvageInflated = money(optName("LblOpt%1SalvageInflated", o), 1, b.salvage, true);
         opt.SalvageValue = money(optName("LblOpt%1SalvageValue", o), 2, b.salvage, true);
         tag(traits_.totalTagNames[static_cast<size_t>(o)], QStringLiteral("Total Life Cycle Costs"),
-            b.total, true);
+            b.total, true, at.tagWidth);
         opt.TotalCost = money(optName("LblTotalOpt%1Cost", o), 0, b.total, true);
         opt.TotalInflated = money(optName("LblTotalOpt%1Inflated", o), 1, b.total, true);
         opt.TotalValue = money(optName("LblTotalOpt%1Value", o), 2, b.total, true);
@@ -200,17 +201,19 @@ void CustomScheduleWindow::build() {
         }
     }
 
-    auto button = [&](const char* name, const char* caption, int top) {
-        auto* b = new Button(this, QString::fromLatin1(name), QString::fromLatin1(caption), 120,
-                             top, 1020, 405);
-        SetFont(b, kFont, 8);
+    auto button = [&](const char* name, const char* caption, int k) {
+        auto* b = new Button(this, QString::fromLatin1(name), QString::fromLatin1(caption),
+                             at.buttonLeft, at.buttonTops[static_cast<size_t>(k)], at.buttonWidth,
+                             at.buttonHeights[static_cast<size_t>(k)]);
+        if (at.buttonPoints > 0) SetFont(b, kFont, at.buttonPoints);
+        b->SetWordWrap(true);
         chain(b);
         return b;
     };
-    CmdClearFields = button("CmdClearFields", "Clear Entries", 5235);
-    CmdPlotGraph = button("CmdPlotGraph", "Plot Graph", 5805);
-    CmdPrintForm = button("CmdPrintForm", "Print Form", 6390);
-    CmdClose = button("CmdClose", "Close", 6960);
+    CmdClearFields = button("CmdClearFields", "Clear Entries", 0);
+    CmdPlotGraph = button("CmdPlotGraph", "Plot Graph", 1);
+    CmdPrintForm = button("CmdPrintForm", "Print Form", 2);
+    CmdClose = button("CmdClose", "Close", 3);
     CmdClearFields->Click = [this] { CmdClearFields_Click(); };
     CmdPlotGraph->Click = [this] { CmdPlotGraph_Click(); };
     CmdPrintForm->Click = [this] { CmdPrintForm_Click(); };

@@ -17,14 +17,59 @@ namespace orv {
 class MDIMain;
 class Recordset;
 
+// A control's box in twips.
+struct TwipsBox {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+// Where a window's controls stand, in twips; the defaults are the asphalt windows'.
+struct CustomWindowLayout {
+    // "YEAR", "CONSTRUCTION  COST", "FUTURE VALUE", "PRESENT WORTH".
+    std::array<TwipsBox, 4> columnHeads = {{{3495, 165, 510, 255},
+                                            {5010, 165, 2295, 255},
+                                            {7455, 165, 1605, 255},
+                                            {9120, 165, 1905, 255}}};
+    bool valueHeadsRight = false;  // "FUTURE VALUE" and "PRESENT WORTH" right-aligned
+    TwipsBox headingOne = {375, 525, 765, 600};
+    TwipsBox headingTwo = {180, 4230, 975, 315};
+    bool headingTwoCentred = false;
+    // Activity lists and row captions share a left edge.
+    int listLeft = 1275;
+    std::array<int, 2> listHeight = {300, 300};
+    int boxHeight = 285;
+    // Caption widths: each option's construction row, then the salvage and total rows.
+    std::array<int, 2> constructionTagWidth = {2040, 2040};
+    int tagWidth = 2040;
+    int unitsLeft = 4750;
+    std::array<int, 2> salvageYearLeft = {3495, 3495};
+    int salvageYearWidth = 444;
+    // Tops of an option's rows: the single rows' labels, and the schedule rows' boxes (their
+    // labels stand 30 lower).
+    struct Block {
+        int construction;
+        std::array<int, kCustomRows> rows;
+        int salvage, total;
+    };
+    std::array<Block, 2> blocks = {
+        {{525, {780, 1080, 1392, 1692, 1992, 2304, 2604, 2904, 3216}, 3560, 3840},
+         {4260, {4485, 4785, 5100, 5400, 5700, 6000, 6300, 6615, 6915}, 7280, 7590}}};
+    // The separating lines, grey and white, from lineLeft to lineRight.
+    int lineLeft = 1380, lineRight = 10900, greyLineTop = 4125, whiteLineTop = 4140;
+    // "Clear Entries", "Plot Graph", "Print Form", "Close", top to bottom; a caption too wide
+    // for its button wraps. Points 0: the window's font.
+    int buttonLeft = 255, buttonWidth = 732;
+    std::array<int, 4> buttonTops = {5235, 5805, 6390, 6960};
+    std::array<int, 4> buttonHeights = {405, 405, 405, 405};
+    double buttonPoints = 0;
+};
+
 struct CustomWindowTraits {
     QString name;
     QString caption;
-    // The heading of option Two: its name, its design caption and its box in twips.
+    // The heading of option Two: its name and its design caption.
     QString headingTwoName;
     QString headingTwoText;
-    int headingTwoLeft = 180, headingTwoTop = 4230, headingTwoWidth = 975, headingTwoHeight = 315;
-    bool headingTwoCentred = false;
+    CustomWindowLayout layout;
     // Captions and names of the row captions, option One first.
     std::array<QString, 2> constructionTags;
     std::array<QString, 2> constructionTagNames = {QStringLiteral("Label43"),

@@ -12,11 +12,11 @@ CustomWindowTraits AsphaltTraits() {
     s.caption = QStringLiteral("Custom Design Comparitive Analysis ");
     s.headingTwoName = QStringLiteral("LblOption");
     s.headingTwoText = QStringLiteral("Hot Mix Asphalt #2");
-    s.headingTwoLeft = 180;
-    s.headingTwoTop = 4230;
-    s.headingTwoWidth = 960;
-    s.headingTwoHeight = 735;
-    s.headingTwoCentred = true;
+    // Room for three lines of a surface name.
+    s.layout.headingTwo = {180, 4230, 960, 735};
+    s.layout.headingTwoCentred = true;
+    // The longer construction caption of option Two needs more than the usual width.
+    s.layout.constructionTagWidth = {2040, 2310};
     s.constructionTags = {QStringLiteral("Construction Cost "),
                           QStringLiteral("Construction Cost - Salvage Value")};
     s.salvageTagNames = {QStringLiteral("Label15"), QStringLiteral("Label11")};
