@@ -495,11 +495,22 @@ void FmDataEntry::CheckList(ComboBox* list) {
 void FmDataEntry::CbxSurfaceTwo_Change() {
     if (auto fallback = ListFallback(CbxSurfaceTwo->Entries(), CbxSurfaceTwo->Text()))
         CbxSurfaceTwo->SetListIndex(*fallback);
+    ShowAsphaltHeading();
+}
+
+// The custom asphalt window prices the comparison that the list shows at its next
+// activation: its option Two heading follows the list.
+void FmDataEntry::ShowAsphaltHeading() {
+    main_.fmCustomACAC().LblOption->SetCaption(
+        AsphaltWindowHeading(CbxSurfaceTwo->Text(), UserSurface()));
 }
 
 // ---- Level rules and Calculate
 
-void FmDataEntry::CbxSurfaceTwo_Click() { RunSelectionRule(*levels_); }
+void FmDataEntry::CbxSurfaceTwo_Click() {
+    ShowAsphaltHeading();
+    RunSelectionRule(*levels_);
+}
 
 void FmDataEntry::LevelBox_Click(Level level) {
     // A box that code or the user clears runs no rule: with at most one level ticked the

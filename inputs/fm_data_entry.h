@@ -87,6 +87,7 @@ class FmDataEntry : public Form {
     void CheckList(ComboBox* list);
     void CbxSurfaceTwo_Change();
     void CbxSurfaceTwo_Click();
+    void ShowAsphaltHeading();
     void LevelBox_Click(Level level);
     void CmdReset_Click();
     void CmdCompute_Click();

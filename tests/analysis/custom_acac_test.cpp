@@ -241,6 +241,18 @@ TEST_F(CustomAcacTest, TheHeadingAfterTheDataEntryWindowIsActivatedAgain) {
     calculate();
     UserActivates(&main());
     EXPECT_EQ(w.LblOption->Caption(), "Gravel Seal");
+
+    // A comparison picked in the list and the window activated again, without Calculate:
+    // the heading names the surface that the window now prices.
+    pick(entry().CbxSurfaceTwo, 1);
+    UserActivates(&w);
+    EXPECT_EQ(w.LblOption->Caption(), "Hot Mix Asphalt #2");
+    EXPECT_EQ(w.Opt(1).ConstCost->Caption(), "$ 150,000");
+    UserActivates(&main());
+    pick(entry().CbxSurfaceTwo, 2);
+    UserActivates(&w);
+    EXPECT_EQ(w.LblOption->Caption(), "Gravel Seal");
+    EXPECT_EQ(w.Opt(1).ConstCost->Caption(), "$ 126,000");
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
+#include <algorithm>
 
 #include "store/schema.h"
 #include "support/printers.h"
@@ -131,6 +133,31 @@ TEST(ReportLayouts, EachFitsALetterPageAndNamesOnlyFieldsOfItsTables) {
                         schema::Table(l.resultsTable).Find(field))
                 << field.toStdString();
         }
+    }
+}
+
+TEST(ReportLayouts, UserNamesPrintAsStoredInEveryLayout) {
+    // Names that read as numbers, which a money pattern would print as dollar amounts.
+    const std::pair<const char*, const char*> names[] = {{"SurfaceOptionTwoLabel", "12"},
+                                                         {"ConstOptionOneLabel", "7.5"},
+                                                         {"ConstOptionTwoLabel", "1,000"},
+                                                         {"MaintOptionOneLabel", "-3"},
+                                                         {"MaintOptionTwoLabel", "$5"},
+                                                         {"MaintOptionThreeLabel", "0"},
+                                                         {"SurfaceTwo", "20"}};
+    ReportRow row;
+    for (const auto& [field, name] : names) row.insert(field, QString(name));
+    const QRegularExpression amount(R"(^-?\$-?[\d,]*\.\d\d$)");
+    for (ReportId id : kAll) {
+        SCOPED_TRACE(Layout(id).name.toStdString());
+        const DisplayList list = RenderReport(Layout(id), row, "date");
+        for (const auto& [field, name] : names) {
+            EXPECT_TRUE(std::any_of(list.texts.begin(), list.texts.end(), [&](const PlacedText& t) {
+                return t.text == name;
+            })) << field;
+        }
+        for (const PlacedText& t : list.texts)
+            EXPECT_FALSE(t.text.contains(amount)) << t.text.toStdString();
     }
 }
 
