@@ -304,9 +304,11 @@ void WriteProjectFile(Database& work, const QString& targetPath,
                                QStringLiteral("\"%1\" is read-only").arg(targetPath));
     }
     const QString folder = target.absolutePath();
-    if (!QFileInfo(folder).isDir()) {
-        throw ProjectFileError(QStringLiteral("its folder does not exist"),
-                               QStringLiteral("The folder \"%1\" does not exist").arg(folder));
+    if (const QFileInfo parent(folder); !parent.isDir()) {
+        throw ProjectFileError(
+            QStringLiteral("its folder does not exist"),
+            parent.exists() ? QStringLiteral("\"%1\" is a file, not a folder").arg(folder)
+                            : QStringLiteral("The folder \"%1\" does not exist").arg(folder));
     }
     if (work.TransactionDepth() > 0) {
         throw DbError(QStringLiteral("A project file cannot be written inside a transaction"));

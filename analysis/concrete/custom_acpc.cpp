@@ -3,17 +3,10 @@
 namespace orv {
 namespace {
 
-Activity fixed(const char* name, DepthUnit unit, PriceRule rule, const char* cost) {
-    return {QString::fromLatin1(name), 0, unit, rule, QString::fromLatin1(cost)};
-}
-
-// A concrete user item: named by OptionOneLabel to OptionThreeLabel, priced by percent of
-// area at OptionOneCost to OptionThreeCost.
-Activity item(int n) {
-    static const char* const kCosts[] = {"OptionOneCost", "OptionTwoCost", "OptionThreeCost"};
-    return {QString(), n, DepthUnit::Percent, PriceRule::PercentOfArea,
-            QString::fromLatin1(kCosts[n - 1])};
-}
+// The concrete user items: named by OptionOneLabel to OptionThreeLabel.
+constexpr std::array<const char*, 3> kItemCosts = {"OptionOneCost", "OptionTwoCost",
+                                                   "OptionThreeCost"};
+Activity item(int n) { return UserActivity(n, kItemCosts); }
 
 }  // namespace
 
@@ -21,14 +14,14 @@ const ActivityList& ConcreteAsphaltActivities() {
     using U = DepthUnit;
     using R = PriceRule;
     static const ActivityList list = {
-        fixed("Fog Seal", U::None, R::PerArea, "FogSealCost"),
-        fixed("Chip Seal", U::None, R::PerArea, "ChipSealCost"),
-        fixed("Slurry Seal", U::None, R::PerArea, "SlurrySealCost"),
-        fixed("Crack Seal", U::Percent, R::PercentOfArea, "AsphaltCrackSealCost"),
-        fixed("Patching", U::Percent, R::PercentOfArea, "PatchingCost"),
-        fixed("Overlay", U::Inches, R::InchesOfDepth, "OverlayCost"),
-        fixed("Rotomill", U::Inches, R::InchesOfDepth, "RotomillCost"),
-        fixed("Re-Construction", U::None, R::Reconstruction, "DemolitionCost"),
+        FixedActivity("Fog Seal", U::None, R::PerArea, "FogSealCost"),
+        FixedActivity("Chip Seal", U::None, R::PerArea, "ChipSealCost"),
+        FixedActivity("Slurry Seal", U::None, R::PerArea, "SlurrySealCost"),
+        FixedActivity("Crack Seal", U::Percent, R::PercentOfArea, "AsphaltCrackSealCost"),
+        FixedActivity("Patching", U::Percent, R::PercentOfArea, "PatchingCost"),
+        FixedActivity("Overlay", U::Inches, R::InchesOfDepth, "OverlayCost"),
+        FixedActivity("Rotomill", U::Inches, R::InchesOfDepth, "RotomillCost"),
+        FixedActivity("Re-Construction", U::None, R::Reconstruction, "DemolitionCost"),
         item(1),
         item(2),
         item(3)};
@@ -39,13 +32,13 @@ const ActivityList& PccpActivities() {
     using U = DepthUnit;
     using R = PriceRule;
     static const ActivityList list = {
-        fixed("Joint/Crack Seal", U::Percent, R::PercentOfArea, "JointCrackSealCost"),
-        fixed("Grinding", U::None, R::PerArea, "GrindingCost"),
-        fixed("Slab Replacement", U::Percent, R::PercentOfArea, "SlabReplacementCost"),
-        fixed("Overlay", U::Inches, R::InchesOfDepth, "OverlayCost"),
-        fixed("Rubblize", U::Percent, R::PercentOfArea, "RubblizingCost"),
-        fixed("Crack And Seat", U::Percent, R::PercentOfArea, "CrackSeatCost"),
-        fixed("Re-Construction", U::None, R::Reconstruction, "DemolitionCost"),
+        FixedActivity("Joint/Crack Seal", U::Percent, R::PercentOfArea, "JointCrackSealCost"),
+        FixedActivity("Grinding", U::None, R::PerArea, "GrindingCost"),
+        FixedActivity("Slab Replacement", U::Percent, R::PercentOfArea, "SlabReplacementCost"),
+        FixedActivity("Overlay", U::Inches, R::InchesOfDepth, "OverlayCost"),
+        FixedActivity("Rubblize", U::Percent, R::PercentOfArea, "RubblizingCost"),
+        FixedActivity("Crack And Seat", U::Percent, R::PercentOfArea, "CrackSeatCost"),
+        FixedActivity("Re-Construction", U::None, R::Reconstruction, "DemolitionCost"),
         item(1),
         item(2),
         item(3)};

@@ -39,18 +39,20 @@ double ReadDepth(const QString& text) {
 
 // ---- Activity lists
 
+Activity FixedActivity(const char* name, DepthUnit unit, PriceRule rule, const char* costField) {
+    return {QString::fromLatin1(name), 0, unit, rule, QString::fromLatin1(costField)};
+}
+
+Activity UserActivity(int item, const std::array<const char*, 3>& costFields) {
+    return {QString(), item, DepthUnit::Percent, PriceRule::PercentOfArea,
+            QString::fromLatin1(costFields[static_cast<size_t>(item - 1)])};
+}
+
 namespace {
 
-Activity fixed(const char* name, DepthUnit unit, PriceRule rule, const char* cost) {
-    return {QString::fromLatin1(name), 0, unit, rule, QString::fromLatin1(cost)};
-}
-
-Activity user(int item) {
-    static const char* const kCosts[] = {"MaintOptionOneCost", "MaintOptionTwoCost",
-                                         "MaintOptionThreeCost"};
-    return {QString(), item, DepthUnit::Percent, PriceRule::PercentOfArea,
-            QString::fromLatin1(kCosts[item - 1])};
-}
+constexpr std::array<const char*, 3> kMaintCosts = {"MaintOptionOneCost", "MaintOptionTwoCost",
+                                                    "MaintOptionThreeCost"};
+Activity user(int item) { return UserActivity(item, kMaintCosts); }
 
 }  // namespace
 
@@ -58,16 +60,16 @@ const ActivityList& AsphaltActivities() {
     using U = DepthUnit;
     using R = PriceRule;
     static const ActivityList list = {
-        fixed("Fog Seal", U::None, R::PerArea, "FogSealCost"),
-        fixed("Chip Seal", U::None, R::PerArea, "ChipSealCost"),
-        fixed("Slurry Seal", U::None, R::PerArea, "SlurrySealCost"),
-        fixed("Crack Seal", U::Percent, R::PercentOfArea, "CrackSealCost"),
-        fixed("Seal Coat", U::None, R::PerArea, "SealCoatCost"),
-        fixed("Asphalt Patch", U::Percent, R::PercentOfArea, "PatchingCost"),
-        fixed("Infared Patch", U::Percent, R::PercentOfArea, "InfaredCost"),
-        fixed("Overlay", U::Inches, R::InchesOfDepth, "OverlayCost"),
-        fixed("Rotomill", U::Inches, R::InchesOfDepth, "RotomillCost"),
-        fixed("Re-Construction", U::None, R::Reconstruction, "DemolitionCost"),
+        FixedActivity("Fog Seal", U::None, R::PerArea, "FogSealCost"),
+        FixedActivity("Chip Seal", U::None, R::PerArea, "ChipSealCost"),
+        FixedActivity("Slurry Seal", U::None, R::PerArea, "SlurrySealCost"),
+        FixedActivity("Crack Seal", U::Percent, R::PercentOfArea, "CrackSealCost"),
+        FixedActivity("Seal Coat", U::None, R::PerArea, "SealCoatCost"),
+        FixedActivity("Asphalt Patch", U::Percent, R::PercentOfArea, "PatchingCost"),
+        FixedActivity("Infared Patch", U::Percent, R::PercentOfArea, "InfaredCost"),
+        FixedActivity("Overlay", U::Inches, R::InchesOfDepth, "OverlayCost"),
+        FixedActivity("Rotomill", U::Inches, R::InchesOfDepth, "RotomillCost"),
+        FixedActivity("Re-Construction", U::None, R::Reconstruction, "DemolitionCost"),
         user(1),
         user(2),
         user(3)};
@@ -76,9 +78,9 @@ const ActivityList& AsphaltActivities() {
 
 const ActivityList& AggregateActivities() {
     static const ActivityList list = {
-        fixed("Blade", DepthUnit::None, PriceRule::PerArea, "BladeCost"),
-        fixed("Blade And Gravel", DepthUnit::None, PriceRule::PerArea, "BladeGravelCost"), user(1),
-        user(2), user(3)};
+        FixedActivity("Blade", DepthUnit::None, PriceRule::PerArea, "BladeCost"),
+        FixedActivity("Blade And Gravel", DepthUnit::None, PriceRule::PerArea, "BladeGravelCost"),
+        user(1), user(2), user(3)};
     return list;
 }
 

@@ -85,6 +85,11 @@ struct Activity {
 };
 using ActivityList = std::vector<Activity>;
 
+// A fixed entry of a list.
+Activity FixedActivity(const char* name, DepthUnit unit, PriceRule rule, const char* costField);
+// User-defined item 1 to 3, priced by percent of area at one of `costFields`.
+Activity UserActivity(int item, const std::array<const char*, 3>& costFields);
+
 // The thirteen asphalt treatments and the five aggregate ones.
 const ActivityList& AsphaltActivities();
 const ActivityList& AggregateActivities();

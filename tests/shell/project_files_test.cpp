@@ -302,6 +302,18 @@ TEST_F(ProjectFilesTest, AFailedSaveIsToldAndKeepsTheOldFile) {
     EXPECT_TRUE(main().bStateChanged);
     main().writeOptions = {};
 
+    // A folder that is a file: no permission lets anyone write there, root included.
+    QFile(path("plain")).open(QIODevice::WriteOnly);
+    const QString underFile = path("plain/p.mdb");
+    testing::internal::CaptureStderr();
+    saveAs(underFile);
+    const std::string fileErr = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(lastMessage().title, "Save File Error");
+    EXPECT_EQ(lastMessage().text, " Cannot Save File " + underFile + ": its folder does not exist");
+    EXPECT_NE(fileErr.find("is a file, not a folder"), std::string::npos) << fileErr;
+    EXPECT_TRUE(main().bStateChanged);
+    QFile::remove(path("plain"));
+
     // A read-only folder (root may write anyway; then the save simply succeeds).
     QDir(folder()).mkdir("ro");
     const QString roFile = path("ro/p.mdb");
