@@ -333,6 +333,9 @@ void MDIMain::MenuFileOpen_Click() {
                MsgStyle::OkExclamation, QStringLiteral("Open File Error"));
         return;
     }
+    // A file that cannot be read as a project never stays the current one, so a later Save
+    // cannot replace it without asking.
+    const QString previous = strProjectFile;
     strProjectFile = name;
     if (auto reserved = ReservedPath(name)) {
         MsgBox(*reserved + kReserved, MsgStyle::OkExclamation, QStringLiteral("Open File Error"));
@@ -348,6 +351,7 @@ void MDIMain::MenuFileOpen_Click() {
                    QStringLiteral(" As A VORN Project: ") +
                    UserReason(e, QStringLiteral("it could not be read")),
                MsgStyle::OkExclamation, QStringLiteral("Open File Error"));
+        strProjectFile = previous;
         MoveAllFirst();
         return;
     }

@@ -265,6 +265,14 @@ TEST_F(ProjectFilesTest, OpeningAFileThatIsNoProjectKeepsTheWorkingProject) {
         EXPECT_EQ(working(), before);
         EXPECT_EQ(name(), "Work In Progress");
     }
+    // The refused file is not taken as the current one: Save writes the project's own file
+    // and leaves the refused one as it was.
+    const QByteArray junkBytes = Bytes(path("junk.mdb"));
+    setName("Saved Again");
+    menu("MenuFileSave");
+    EXPECT_EQ(Bytes(path("junk.mdb")), junkBytes);
+    open(good);
+    EXPECT_EQ(name(), "Saved Again");
 }
 
 // A New that cannot write the working file says why; the project stays as it was.
