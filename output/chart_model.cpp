@@ -3,12 +3,10 @@
 #include <algorithm>
 
 #include "common/format.h"
+#include "inputs/entry_rules.h"
 
 namespace orv {
 namespace {
-
-const QString kAggregate = QStringLiteral("Aggregate");
-const QString kAsphaltTwo = QStringLiteral("Hot Mix Asphalt #2");
 
 // A number held by a field; none for null or a text that is no number.
 std::optional<double> NumberOf(const QVariant& v) {

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "inputs/entry_rules.h"
 #include "inputs/fm_data_entry.h"
 #include "output/report_render.h"
 #include "platform/clock.h"
@@ -12,13 +13,11 @@ namespace orv {
 std::vector<ReportId> ChooseReports(int customValue, const QString& listText,
                                     const QString& userSurface) {
     const bool custom = customValue == 1;
-    const QString aggregate = QStringLiteral("Aggregate");
-    const QString asphalt = QStringLiteral("Hot Mix Asphalt #2");
     std::vector<ReportId> reports;
-    if (listText == aggregate && !custom) reports.push_back(ReportId::DefaultACAG);
-    if (listText == aggregate && custom) reports.push_back(ReportId::CustomACAG);
-    if (listText == asphalt && !custom) reports.push_back(ReportId::DefaultACAC);
-    if (listText == asphalt && custom) reports.push_back(ReportId::CustomACAC);
+    if (listText == kAggregate && !custom) reports.push_back(ReportId::DefaultACAG);
+    if (listText == kAggregate && custom) reports.push_back(ReportId::CustomACAG);
+    if (listText == kAsphaltTwo && !custom) reports.push_back(ReportId::DefaultACAC);
+    if (listText == kAsphaltTwo && custom) reports.push_back(ReportId::CustomACAC);
     if (custom && listText == userSurface) reports.push_back(ReportId::CustomACAC);
     return reports;
 }
