@@ -55,7 +55,6 @@ CustomWindowTraits ConcreteWindowRules() {
     s.repriceOnDepthChange = {false, false};
     s.loadSalvageForm = {false, QString::fromLatin1(kCustomMoneyPattern)};
     s.clearSalvageForm = {false, QString::fromLatin1(kCustomMoneyPattern)};
-    s.table = QStringLiteral("CustomACPC");
     s.recordset = [](MDIMain& main) -> Recordset& { return main.rstCustomACPC; };
     s.recordField = [](Recordset& vorn, const QString& field) {
         return ConcreteRecordField(vorn, field);

@@ -86,8 +86,7 @@ struct CustomWindowTraits {
     std::array<bool, 2> repriceOnDepthChange = {false, false};
     CaptionForm loadSalvageForm;
     CaptionForm clearSalvageForm;
-    // The results table and its recordset.
-    QString table;
+    // The results table's recordset.
     std::function<Recordset&(MDIMain&)> recordset;
     // The unit cost of option Two's surface layer, read from the project record.
     std::function<double(Recordset& vorn)> surfaceTwoCost;

@@ -21,7 +21,6 @@ CustomWindowTraits AggregateTraits() {
     s.repriceOnDepthChange = {false, false};
     s.loadSalvageForm = {false, QString::fromLatin1(kCustomMoneyPattern)};
     s.clearSalvageForm = {false, QString::fromLatin1(kCustomMoneyPattern)};
-    s.table = QStringLiteral("CustomACAG");
     s.recordset = [](MDIMain& main) -> Recordset& { return main.rstCustomACAG; };
     s.surfaceTwoCost = [](Recordset& vorn) { return vorn.Number(QStringLiteral("AggregateCost")); };
     return s;

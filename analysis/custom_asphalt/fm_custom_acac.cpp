@@ -26,7 +26,6 @@ CustomWindowTraits AsphaltTraits() {
     s.repriceOnDepthChange = {false, true};
     s.loadSalvageForm = {true, QString::fromLatin1(kCustomMoneyPattern)};
     s.clearSalvageForm = {false, QString::fromLatin1(kCustomMoneyBlankZeroPattern)};
-    s.table = QStringLiteral("CustomACAC");
     s.recordset = [](MDIMain& main) -> Recordset& { return main.rstCustomACAC; };
     s.surfaceTwoCost = [](Recordset& vorn) {
         return static_cast<double>(
