@@ -38,7 +38,7 @@ CustomWindowLayout ConcreteLayout() {
     return at;
 }
 
-CustomWindowTraits ConcreteWindowRules() {
+CustomWindowTraits ConcreteTraits() {
     CustomWindowTraits s;
     s.name = QStringLiteral("FmCustomACPC");
     s.caption = QStringLiteral("Custom Design Comparitive Analysis");
@@ -79,6 +79,6 @@ CustomWindowTraits ConcreteWindowRules() {
 
 }  // namespace
 
-FmCustomACPC::FmCustomACPC(MDIMain& main) : CustomScheduleWindow(main, ConcreteWindowRules()) {}
+FmCustomACPC::FmCustomACPC(MDIMain& main) : CustomScheduleWindow(main, ConcreteTraits()) {}
 
 }  // namespace orv
