@@ -6,9 +6,11 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChartView>
+#include <QRegularExpression>
 #include <QValueAxis>
 
 #include "analysis/custom_aggregate/fm_custom_acag.h"
+#include "analysis/custom_asphalt/fm_custom_acac.h"
 #include "analysis/custom_window_fixture.h"
 #include "analysis/default/fm_default_acac.h"
 #include "analysis/default/fm_default_acag.h"
@@ -165,6 +167,63 @@ TEST_F(PlotResultsTest, PlotGraphFromACustomWindowShowsTheScheduleItStored) {
     EXPECT_GT(stored(w).Number("OptOneTotalInflated"), before);
     EXPECT_EQ(chart().LblMaintenance->Caption(), "Custom");
 }
+
+// Asphalt against a second asphalt design or against the user's surface: both plot table
+// CustomACAC, each under its own legend.
+struct AsphaltComparison {
+    const char* surface;
+    const char* legend;
+};
+
+class PlotFromCustomAcacTest : public PlotResultsTest,
+                               public testing::WithParamInterface<AsphaltComparison> {};
+
+TEST_P(PlotFromCustomAcacTest, PlotGraphShowsTheTotalsTheWindowJustStored) {
+    setField("SurfaceOptionTwoLabel", "Gravel Seal");
+    enterProject(GetParam().surface);
+    calculate();
+    FmCustomACAC& w = main().fmCustomACAC();
+    ASSERT_TRUE(w.Visible());
+    layRow(w, 0, 0, 0, "5");
+    layRow(w, 1, 0, 1, "4");
+    layRow(w, 1, 1, QString("Re-Construction"), "25");
+    // The last year is typed but not left: Plot Graph takes it in before it saves.
+    focus(w.Opt(1).Activity[2]);
+    pick(w.Opt(1).Activity[2], 0);
+    tab();
+    type(w.Opt(1).Year[2], "12");
+    const QString shownBefore = w.Opt(1).TotalInflated->Caption();
+    click(w.CmdPlotGraph);
+
+    EXPECT_NE(w.Opt(1).TotalInflated->Caption(), shownBefore);
+    expectPlotted(main().rstCustomACAC, GetParam().legend);
+    EXPECT_EQ(chart().model().table, ResultsTable::CustomACAC);
+    EXPECT_EQ(chart().LblUnits->Caption(), "$ x 1,000 ");
+    EXPECT_EQ(chart().LblMaintenance->Caption(), "Custom");
+    // Each bar is the total the window shows, as stored.
+    auto amount = [](Label* l) {
+        return l->Caption().remove(QRegularExpression("[$, ]")).toDouble();
+    };
+    Recordset& r = stored(w);
+    for (int option = 0; option < 2; ++option) {
+        SCOPED_TRACE(option);
+        const CustomScheduleWindow::Option& o = w.Opt(option);
+        const double shown[3] = {amount(o.TotalCost), amount(o.TotalInflated),
+                                 amount(o.TotalValue)};
+        for (int row = 0; row < 3; ++row) {
+            EXPECT_EQ(r.Number(TotalField(row, option)), shown[row]) << row;
+            EXPECT_DOUBLE_EQ(chart().barSet(option)->at(row), shown[row] / 1000) << row;
+        }
+    }
+    EXPECT_EQ(r.Number("OptTwoTwoYear"), 12);
+}
+
+INSTANTIATE_TEST_SUITE_P(, PlotFromCustomAcacTest,
+                         testing::Values(AsphaltComparison{"Hot Mix Asphalt #2", "HMA #2 Custom"},
+                                         AsphaltComparison{"Gravel Seal", "Gravel Seal"}),
+                         [](const auto& info) {
+                             return info.index == 0 ? "SecondAsphalt" : "UsersSurface";
+                         });
 
 TEST_F(PlotResultsTest, EveryActivationRereadsTheStoredFlagWithTheLiveList) {
     record().Edit();

@@ -9,8 +9,9 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include "analysis/custom_aggregate/fm_custom_acag.h"
+#include "analysis/custom_window_fixture.h"
 #include "common/format.h"
-#include "inputs/inputs_fixture.h"
 #include "output/data_env.h"
 #include "platform/clock.h"
 
@@ -96,7 +97,7 @@ struct Place {
     int top;
 };
 
-class PrintReportTest : public InputsTest {
+class PrintReportTest : public CustomWindowTest {
   protected:
     void configure(ScriptedBackend& b) override { b.printers = {"Office"}; }
     void SetUp() override {
@@ -335,6 +336,53 @@ TEST_F(PrintReportTest, CustomReportsPrintTheStoredSchedules) {
                {"$98,765", 774, 7320 + 1290, true, 12510}},
               {"LiberationSans", "LiberationSans-Bold", "LiberationSans-Italic"});
     EXPECT_EQ(backend().printJobs, 2);
+}
+
+// The report of a schedule laid out in the custom window prints the figures the window
+// showed, each in its row and column.
+TEST_F(PrintReportTest, CustomAggregateReportPrintsTheScheduleLaidOutInTheWindow) {
+    enterProject(0);
+    entry().ChkCustomMaintenance->click();
+    CustomWindowTest::calculate();
+    FmCustomACAG& w = main().fmCustomACAG();
+    ASSERT_TRUE(w.Visible());
+    layRow(w, 0, 0, 0, "5");         // Fog Seal
+    layRow(w, 0, 2, 3, "12", "25");  // Crack Seal, % Area
+    layRow(w, 1, 1, 1, "15");        // Blade And Gravel
+    // A caption "$ 5,796" prints as "5,796", or "$5,796" on a total row.
+    auto figure = [](Label* l, bool total = false) {
+        QString c = l->Caption();
+        EXPECT_TRUE(c.startsWith("$ ")) << c.toStdString();
+        return (total ? "$" : "") + c.mid(2);
+    };
+    CustomScheduleWindow::Option& one = w.Opt(0);
+    CustomScheduleWindow::Option& two = w.Opt(1);
+    const std::vector<Place> places = {
+        {figure(one.ConstCost), 660, 3900 + 1290, true, 6810},
+        {"Fog", 660, 370, false, 7065},
+        {"5", 660, 2730, false, 7065},
+        {figure(one.Inflated[0]), 660, 5640 + 1290, true, 7065},
+        {figure(one.Value[0]), 660, 7260 + 1290, true, 7065},
+        {"Crack", 660, 370, false, 7545},
+        {"25.", 660, 3270, false, 7545},
+        {figure(one.Inflated[2]), 660, 5640 + 1290, true, 7545},
+        {figure(one.SalvageInflated), 660, 5640 + 1290, true, 9225},
+        {figure(one.TotalCost, true), 660, 3930 + 1290, true, 9480},
+        {figure(one.TotalInflated, true), 660, 5640 + 1290, true, 9480},
+        {figure(one.TotalValue, true), 660, 7260 + 1290, true, 9480},
+        {"Blade", 660, 370, false, 10350},
+        {"15", 660, 2730, false, 10350},
+        {figure(two.Inflated[1]), 660, 5670 + 1290, true, 10350},
+        {figure(two.Value[1]), 660, 7260 + 1290, true, 10350},
+        {figure(two.TotalCost, true), 660, 3930 + 1290, true, 12630},
+        {figure(two.TotalInflated, true), 660, 5670 + 1290, true, 12630},
+        {figure(two.TotalValue, true), 660, 7260 + 1290, true, 12630}};
+    // Leaving the window stores the schedule; the report reads the stored row.
+    UserActivates(&main());
+    const QString pdf = printToPdf("DRCustomACAG");
+    EXPECT_EQ(backend().pageSetups.back().documentName, "DRCustomACAG");
+    expectPdf(pdf, {"Fog Seal", "Crack Seal", "Blade And Gravel", "Custom"}, places,
+              {"LiberationSans", "LiberationSans-Bold"});
 }
 
 TEST_F(PrintReportTest, EachPrintReadsTheRowAsStoredThen) {
