@@ -280,16 +280,16 @@ void CustomScheduleWindow::Form_Activate() {
     try {
         main_.fmDataEntry().SaveEntries();
         main_.fmCosts().SaveEntries();
-        for (int i = 0; i < kCustomRows; ++i) {
-            for (int o = 0; o < 2; ++o) {
+        QStringList userNames;
+        for (const QString& field : traits_.userLabelFields)
+            userNames << recordField(field).toString();
+        for (int o = 0; o < 2; ++o) {
+            const QStringList entries =
+                ActivityEntries(*traits_.activities[static_cast<size_t>(o)], userNames);
+            for (int i = 0; i < kCustomRows; ++i) {
                 ComboBox* list = Opt(o).Activity[i];
                 list->Clear();
-                for (const Activity& a : *traits_.activities[static_cast<size_t>(o)]) {
-                    list->AddItem(
-                        a.userItem > 0
-                            ? recordField(traits_.userLabelFields.at(a.userItem - 1)).toString()
-                            : a.name);
-                }
+                for (const QString& entry : entries) list->AddItem(entry);
                 list->SetListIndex(traits_.fillIndex);
             }
         }
