@@ -83,27 +83,16 @@ CheckResult CheckConcreteYear(const QString& text, double period) {
     return r;
 }
 
-namespace {
-
-DepthUnit UnitInOrder(int option, const QStringList& entries, const QString& activity,
-                      DepthUnit first, DepthUnit second) {
-    const ActivityList& list = ConcreteActivities(option);
-    DepthUnit unit = DepthUnit::None;
-    if (HasUnit(list, entries, activity, first)) unit = first;
-    if (HasUnit(list, entries, activity, second)) unit = second;
-    return unit;
-}
-
-}  // namespace
-
 DepthUnit PickedUnit(int option, const QStringList& entries, const QString& activity) {
+    const ActivityList& list = ConcreteActivities(option);
     return option == 0
-               ? UnitInOrder(option, entries, activity, DepthUnit::Percent, DepthUnit::Inches)
-               : UnitInOrder(option, entries, activity, DepthUnit::Inches, DepthUnit::Percent);
+               ? UnitInOrder(list, entries, activity, DepthUnit::Percent, DepthUnit::Inches)
+               : UnitInOrder(list, entries, activity, DepthUnit::Inches, DepthUnit::Percent);
 }
 
 DepthUnit LoadedUnit(int option, const QStringList& entries, const QString& activity) {
-    return UnitInOrder(option, entries, activity, DepthUnit::Inches, DepthUnit::Percent);
+    return UnitInOrder(ConcreteActivities(option), entries, activity, DepthUnit::Inches,
+                       DepthUnit::Percent);
 }
 
 }  // namespace orv

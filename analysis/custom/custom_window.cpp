@@ -600,14 +600,10 @@ void CustomScheduleWindow::activityClicked(int o, int i) {
 DepthUnit CustomScheduleWindow::pickedUnit(int o, int i) {
     ComboBox* list = Opt(o).Activity[i];
     const ActivityList& activities = *traits_.activities[static_cast<size_t>(o)];
-    const QStringList entries = list->Entries();
     const bool percentLast = traits_.pickPercentLast[static_cast<size_t>(o)];
     const DepthUnit first = percentLast ? DepthUnit::Inches : DepthUnit::Percent;
     const DepthUnit second = percentLast ? DepthUnit::Percent : DepthUnit::Inches;
-    DepthUnit unit = DepthUnit::None;
-    if (HasUnit(activities, entries, list->Text(), first)) unit = first;
-    if (HasUnit(activities, entries, list->Text(), second)) unit = second;
-    return unit;
+    return UnitInOrder(activities, list->Entries(), list->Text(), first, second);
 }
 
 void CustomScheduleWindow::activityLeft(int o, int i) {

@@ -99,6 +99,14 @@ bool HasUnit(const ActivityList& list, const QStringList& entries, const QString
     return false;
 }
 
+DepthUnit UnitInOrder(const ActivityList& list, const QStringList& entries, const QString& activity,
+                      DepthUnit first, DepthUnit second) {
+    DepthUnit unit = DepthUnit::None;
+    if (HasUnit(list, entries, activity, first)) unit = first;
+    if (HasUnit(list, entries, activity, second)) unit = second;
+    return unit;
+}
+
 // ---- Pricing
 
 double PeriodYears(const QStringList& periodEntries, double index) {
@@ -304,10 +312,9 @@ LoadedOption LoadOption(const StoredOption& stored, const QStringList& entries,
             out.messages.push_back(*message);
             r.depth.clear();
         }
-        if (HasUnit(*rules.activities, entries, r.activity, DepthUnit::Inches))
-            r.unit = DepthUnit::Inches;
-        if (HasUnit(*rules.activities, entries, r.activity, DepthUnit::Percent)) {
-            r.unit = DepthUnit::Percent;
+        r.unit = UnitInOrder(*rules.activities, entries, r.activity, DepthUnit::Inches,
+                             DepthUnit::Percent);
+        if (r.unit == DepthUnit::Percent) {
             r.depth =
                 FormatByPattern(LeadingNumber(r.depth), QString::fromLatin1(kWholePercentPattern));
         }

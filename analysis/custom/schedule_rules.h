@@ -104,6 +104,10 @@ QStringList ActivityEntries(const ActivityList& list, const QStringList& userNam
 // Whether `text` equals an entry (exact, case-sensitive) whose activity takes `unit`.
 bool HasUnit(const ActivityList& list, const QStringList& entries, const QString& text,
              DepthUnit unit);
+// The unit a row takes for `activity`: the entries are tested for `first`, then for
+// `second`, and the later test that finds one decides; none when neither does.
+DepthUnit UnitInOrder(const ActivityList& list, const QStringList& entries, const QString& activity,
+                      DepthUnit first, DepthUnit second);
 
 // ---- Pricing
 
