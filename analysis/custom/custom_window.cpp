@@ -268,6 +268,11 @@ ConstructionInputs CustomScheduleWindow::constructionInputs(int option) {
     return in;
 }
 
+bool CustomScheduleWindow::optionShown(int option, const ConstructionInputs& design) const {
+    return traits_.optionShown ? traits_.optionShown(option, design)
+                               : DesignQuantitySum(design.design) > 0;
+}
+
 void CustomScheduleWindow::reportFailure(const QString& what, const std::exception& e) {
     canSave_ = false;
     MsgBox(what + QStringLiteral(": ") + QString::fromStdString(e.what()), MsgStyle::OkExclamation,
@@ -351,7 +356,7 @@ void CustomScheduleWindow::LoadSchedule() {
             const ConstructionInputs design = constructionInputs(o);
             LoadedOption& l = loaded[static_cast<size_t>(o)];
             l = LoadOption(stored, Opt(o).Activity[0]->Entries(), rules, design, pricing);
-            if (traits_.optionShown) l.hasDesign = traits_.optionShown(o, design);
+            l.hasDesign = optionShown(o, design);
         }
     } catch (const std::exception& e) {
         reportFailure(QStringLiteral(" Cannot Load The Custom Schedule"), e);
@@ -458,9 +463,7 @@ void CustomScheduleWindow::ClearSchedule() {
         for (int o = 0; o < 2; ++o) {
             const ConstructionInputs design = constructionInputs(o);
             blocks[static_cast<size_t>(o)] = ComputeConstruction(design, traits_.clearSalvageForm);
-            shown[static_cast<size_t>(o)] = traits_.optionShown
-                                                ? traits_.optionShown(o, design)
-                                                : DesignQuantitySum(design.design) > 0;
+            shown[static_cast<size_t>(o)] = optionShown(o, design);
         }
     } catch (const std::exception& e) {
         reportFailure(QStringLiteral(" Cannot Clear The Custom Schedule"), e);

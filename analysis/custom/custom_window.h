@@ -186,6 +186,8 @@ class CustomScheduleWindow : public Form {
     void commitFocusedEntry();
 
     ConstructionInputs constructionInputs(int option);
+    // Whether option `option`'s column is shown with `design`.
+    bool optionShown(int option, const ConstructionInputs& design) const;
     QVariant recordField(const QString& field);
     // Shows or hides option `option`'s column.
     void setColumnShown(int option, const std::array<DepthUnit, kCustomRows>& units, bool shown);
