@@ -36,20 +36,8 @@ const std::array<QString, kScheduleRows>& ConcreteRowStems() {
 const std::vector<QString>& DefaultAcpcColumns() {
     static const std::vector<QString> columns = [] {
         std::vector<QString> c;
-        auto option = [&c](const QString& p, const std::array<QString, kScheduleRows>& stems) {
-            c.push_back(p + "ConstCost");
-            c.push_back(p + "ConstInflatedCost");
-            c.push_back(p + "ConstPresentValue");
-            for (const QString& stem : stems) {
-                for (const char* kind : {"Year", "Cost", "Inflated", "Value"})
-                    c.push_back(p + stem + QLatin1String(kind));
-            }
-            c.push_back(p + "TotalCost");
-            c.push_back(p + "TotalInflated");
-            c.push_back(p + "TotalValue");
-        };
-        option("OptOne", RowStems());
-        option("OptTwo", ConcreteRowStems());
+        AppendOptionColumns("OptOne", RowStems(), c);
+        AppendOptionColumns("OptTwo", ConcreteRowStems(), c);
         return c;
     }();
     return columns;

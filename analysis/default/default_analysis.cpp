@@ -104,30 +104,25 @@ QVariant ResultRow::Value(const QString& column) const {
     throw std::out_of_range("No results column " + column.toStdString());
 }
 
-namespace {
-
-void AppendAsphaltColumns(const QString& p, std::vector<QString>& columns, bool withTotals) {
+void AppendOptionColumns(const QString& p, const std::array<QString, kScheduleRows>& stems,
+                         std::vector<QString>& columns) {
     columns.push_back(p + "ConstCost");
     columns.push_back(p + "ConstInflatedCost");
     columns.push_back(p + "ConstPresentValue");
-    for (const QString& stem : RowStems()) {
+    for (const QString& stem : stems) {
         for (const char* kind : {"Year", "Cost", "Inflated", "Value"}) {
             columns.push_back(p + stem + QLatin1String(kind));
         }
     }
-    if (withTotals) {
-        columns.push_back(p + "TotalCost");
-        columns.push_back(p + "TotalInflated");
-        columns.push_back(p + "TotalValue");
-    }
+    columns.push_back(p + "TotalCost");
+    columns.push_back(p + "TotalInflated");
+    columns.push_back(p + "TotalValue");
 }
-
-}  // namespace
 
 const std::vector<QString>& DefaultAcagColumns() {
     static const std::vector<QString> columns = [] {
         std::vector<QString> c;
-        AppendAsphaltColumns("OptOne", c, true);
+        AppendOptionColumns("OptOne", RowStems(), c);
         for (const char* name :
              {"OptTwoConstCost", "OptTwoConstInflatedCost", "OptTwoConstPresentValue",
               "OptTwoBladeInterval", "OptTwoBladeGravelInterval", "OptTwoBladeCost",
@@ -145,8 +140,8 @@ const std::vector<QString>& DefaultAcagColumns() {
 const std::vector<QString>& DefaultAcacColumns() {
     static const std::vector<QString> columns = [] {
         std::vector<QString> c;
-        AppendAsphaltColumns("OptOne", c, true);
-        AppendAsphaltColumns("OptTwo", c, true);
+        AppendOptionColumns("OptOne", RowStems(), c);
+        AppendOptionColumns("OptTwo", RowStems(), c);
         return c;
     }();
     return columns;

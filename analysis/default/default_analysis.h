@@ -74,6 +74,11 @@ class ResultRow {
     std::vector<std::pair<QString, QVariant>> fields_;
 };
 
+// Appends the columns of option `prefix` ("OptOne" or "OptTwo"): the construction, the year
+// and three amounts of each row stem in turn, then the totals.
+void AppendOptionColumns(const QString& prefix, const std::array<QString, kScheduleRows>& stems,
+                         std::vector<QString>& columns);
+
 // Column names of the two results tables, in table order (64 and 92).
 const std::vector<QString>& DefaultAcagColumns();
 const std::vector<QString>& DefaultAcacColumns();
