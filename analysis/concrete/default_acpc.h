@@ -33,14 +33,8 @@ const LevelYearTable& ConcreteLevelYears();
 const std::vector<QString>& DefaultAcpcColumns();
 const std::array<QString, kScheduleRows>& ConcreteRowStems();
 
-// What lasts from one activation to the next.
-struct DefaultAcpcState {
-    QString levelCaption = QStringLiteral("MODERATE MAINTENANCE");
-    std::array<bool, kScheduleRows> optOneYearVisible = {true, true, true, true, true,
-                                                         true, true, true, true, true};
-    std::array<bool, kScheduleRows> optTwoYearVisible = {true, true, true, true, true,
-                                                         true, true, true, true, true};
-};
+// What lasts from one activation to the next: as for the asphalt comparison.
+using DefaultAcpcState = DefaultAcacState;
 
 // Option one is computed only when SurfaceDepthOne is above 0; option two always.
 DefaultResults ComputeDefaultAcpc(const ConcreteDefaultInputs& in, DefaultAcpcState& state);
