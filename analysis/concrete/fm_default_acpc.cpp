@@ -58,10 +58,8 @@ DefaultResults FmDefaultACPC::compute(const std::function<QVariant(const QString
 }
 
 void FmDefaultACPC::showYearCells() {
-    for (int i = 0; i < kScheduleRows; ++i) {
-        Cell(CellName(QStringLiteral("LblOptOneYear"), i))->setVisible(state_.optOneYearVisible[i]);
-        Cell(CellName(QStringLiteral("LblOptTwoYear"), i))->setVisible(state_.optTwoYearVisible[i]);
-    }
+    showYearArray(QStringLiteral("LblOptOneYear"), state_.optOneYearVisible);
+    showYearArray(QStringLiteral("LblOptTwoYear"), state_.optTwoYearVisible);
 }
 
 void FmDefaultACPC::activationFailed(const QString& what) {

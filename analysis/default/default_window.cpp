@@ -172,6 +172,11 @@ void DefaultResultsWindow::finishLayout(int lastRowTop) {
     SetClientSizeTwips(kClientWidth, top + 1365);
 }
 
+void DefaultResultsWindow::showYearArray(const QString& array,
+                                         const std::array<bool, kScheduleRows>& visible) {
+    for (int i = 0; i < kScheduleRows; ++i) Cell(CellName(array, i))->setVisible(visible[i]);
+}
+
 Label* DefaultResultsWindow::Cell(const QString& name) const { return cells_.value(name); }
 
 void DefaultResultsWindow::Form_Activate() {

@@ -62,6 +62,8 @@ class DefaultResultsWindow : public Form {
                       const std::array<QString, kScheduleRows>& tagTexts);
     // Places the buttons under the last row and sizes the window.
     void finishLayout(int lastRowTop);
+    // Shows or hides each year cell of `array` ("LblOptOneYear", "LblOptTwoYear").
+    void showYearArray(const QString& array, const std::array<bool, kScheduleRows>& visible);
 
     // The table, its recordset, the computation from the project record (a field's value by
     // name, the analysis-period list's entries), and the year cells' visibility.

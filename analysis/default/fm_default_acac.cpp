@@ -26,10 +26,8 @@ FmDefaultACAC::FmDefaultACAC(MDIMain& main)
 Recordset& FmDefaultACAC::recordset() { return main_.rstDefaultACAC; }
 
 void FmDefaultACAC::showYearCells() {
-    for (int i = 0; i < kScheduleRows; ++i) {
-        Cell(CellName(QStringLiteral("LblOptOneYear"), i))->setVisible(state_.optOneYearVisible[i]);
-        Cell(CellName(QStringLiteral("LblOptTwoYear"), i))->setVisible(state_.optTwoYearVisible[i]);
-    }
+    showYearArray(QStringLiteral("LblOptOneYear"), state_.optOneYearVisible);
+    showYearArray(QStringLiteral("LblOptTwoYear"), state_.optTwoYearVisible);
 }
 
 }  // namespace orv

@@ -38,8 +38,7 @@ FmDefaultACAG::FmDefaultACAG(MDIMain& main)
 Recordset& FmDefaultACAG::recordset() { return main_.rstDefaultACAG; }
 
 void FmDefaultACAG::showYearCells() {
-    for (int i = 0; i < kScheduleRows; ++i)
-        Cell(CellName(QStringLiteral("LblOptOneYear"), i))->setVisible(state_.optOneYearVisible[i]);
+    showYearArray(QStringLiteral("LblOptOneYear"), state_.optOneYearVisible);
 }
 
 }  // namespace orv
