@@ -28,10 +28,8 @@ constexpr int kMoneyLeft[] = {5715, 7590, 9450};
 constexpr int kMoneyWidth = 1200;
 constexpr int kLabelHeight = 225;
 
-const char* const kOptionWordsLatin[] = {"One", "Two"};
-
 QString optName(const char* pattern, int option) {
-    return QString::fromLatin1(pattern).arg(QString::fromLatin1(kOptionWordsLatin[option]));
+    return QString::fromLatin1(pattern).arg(kOptionWords.at(option));
 }
 
 }  // namespace
