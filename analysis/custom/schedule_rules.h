@@ -234,10 +234,10 @@ struct LoadedOption {
 struct LoadRules {
     const ActivityList* activities = nullptr;
     CaptionForm salvageForm;
-    bool wholePercent = true;  // a percentage row shows a whole percent
 };
 // The window's option after loading the stored option: stored activities, years and depths
-// with their units, priced afresh from the project.
+// with their units (a percentage as a whole percent, in every window), priced afresh from
+// the project.
 LoadedOption LoadOption(const StoredOption& stored, const QStringList& entries,
                         const LoadRules& rules, const ConstructionInputs& construction,
                         const PricingContext& pricing);
