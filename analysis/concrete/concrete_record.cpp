@@ -28,8 +28,6 @@ const QHash<QString, QVariant>& Fallbacks() {
 
 }  // namespace
 
-bool IsConcreteOnlyField(const QString& name) { return Fallbacks().contains(name); }
-
 QVariant ConcreteRecordField(Recordset& record, const QString& name) {
     if (!record.HasField(name)) {
         auto it = Fallbacks().constFind(name);

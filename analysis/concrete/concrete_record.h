@@ -11,9 +11,6 @@ namespace orv {
 
 class Recordset;
 
-// Whether `name` is one of the sixteen concrete-only fields.
-bool IsConcreteOnlyField(const QString& name);
-
 // The value of a project record field by name: the column's value when the record has the
 // column; for a concrete-only field it lacks, 0 or "Option One", "Option Two", "Option
 // Three". Any other missing field fails as the record does (DbError).
