@@ -78,7 +78,7 @@ enum class PriceRule {
 
 struct Activity {
     QString name;      // a fixed entry; empty for a user-named maintenance item
-    int userItem = 0;  // 1 to 3: the project's MaintOptionOneLabel to MaintOptionThreeLabel
+    int userItem = 0;  // 1 to 3: the user item named by the first to third user name
     DepthUnit unit = DepthUnit::None;
     PriceRule rule = PriceRule::PerArea;
     QString costField;  // unit cost field of the project record
