@@ -83,8 +83,8 @@ ChartModel BuildChartModel(const ChartInputs& in) {
         {true, &kAsphaltTwo, ResultsTable::CustomACAC, "HMA #2 Custom"},
         {true, nullptr, ResultsTable::CustomACAC, nullptr},
     };
+    const std::optional<double> flag = NumberOf(in.record(QStringLiteral("CustomMaintenance")));
     for (const Test& t : tests) {
-        const std::optional<double> flag = NumberOf(in.record(QStringLiteral("CustomMaintenance")));
         if (!flag || (*flag == 1) != t.custom) continue;
         if (t.text) {
             if (in.comparisonText != *t.text) continue;
