@@ -88,6 +88,12 @@ class QtBackend : public PlatformBackend {
     }
 };
 
+// The area inside the margins of a paper `paper` twips in size, in device pixels.
+QRectF AreaInsideMargins(const QSizeF& paper, const QMarginsF& m, double perTwip) {
+    return QRectF(0, 0, (paper.width() - m.left() - m.right()) * perTwip,
+                  (paper.height() - m.top() - m.bottom()) * perTwip);
+}
+
 std::unique_ptr<PlatformBackend>& backendSlot() {
     static std::unique_ptr<PlatformBackend> slot;
     return slot;
@@ -135,8 +141,7 @@ bool PrintOnPrinter(QPrinter& printer, const PageSetup& setup, int pageCount,
     const double perTwip = printer.resolution() / 1440.0;
     const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Point).size() * 20.0;
     const QMarginsF& m = setup.marginsTwips;
-    const QRectF area(0, 0, (paper.width() - m.left() - m.right()) * perTwip,
-                      (paper.height() - m.top() - m.bottom()) * perTwip);
+    const QRectF area = AreaInsideMargins(paper, m, perTwip);
     for (int i = 0; i < pageCount; ++i) {
         if (i > 0) printer.newPage();
         painter.save();
@@ -234,8 +239,7 @@ void ScriptedBackend::printDocument(const PageSetup& setup, int pageCount,
                              .size() *
                          20.0;
     const QMarginsF& m = setup.marginsTwips;
-    const QRectF area(0, 0, (paper.width() - m.left() - m.right()) * perTwip,
-                      (paper.height() - m.top() - m.bottom()) * perTwip);
+    const QRectF area = AreaInsideMargins(paper, m, perTwip);
     for (int i = 0; i < pageCount; ++i) {
         QImage image((paper * perTwip).toSize(), QImage::Format_RGB32);
         image.setDotsPerMeterX(3780);
