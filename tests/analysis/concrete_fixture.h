@@ -15,41 +15,36 @@ class ConcreteTest : public CustomWindowTest {
     // ConstOptionOne and ConstOptionTwo would add 100 and 270 if the windows read them.
     void SetUp() override {
         CustomWindowTest::SetUp();
-        const std::vector<std::pair<QString, QVariant>> fields = {
-            {"Length", 100},
-            {"Width", 9},
-            {"Area", 900},
-            {"SurfaceDepthOne", 4.0},
-            {"BaseCourseOne", 6.0},
-            {"SubgradeOne", 0.0},
-            {"SubgradePrepOne", 1},
-            {"PavementFabricOne", 0},
-            {"ConstOptionOne", 5.0},
-            {"SalvageOne", "10"},
-            {"SurfaceDepthTwo", 8.0},
-            {"BaseCourseTwo", 4.0},
-            {"SubgradeTwo", 0.0},
-            {"SubgradePrepTwo", 1},
-            {"PavementFabricTwo", 1},
-            {"ConstOptionTwo", 3.0},
-            {"SalvageTwo", "20"},
-            {"InflationRate", 3.0},
-            {"InterestRate", 5.0},
-            {"AnalysisPeriod", 1},
-            {"AnalysisText", "30"},
-            {"ConstOptionTwoCost", 0.9},
-            // Read only by the concrete windows, and written by none.
-            {"PortlandCementCost", 3.0},
-            {"ConstructionOptionOne", 2.0},
-            {"ConstructionOptionTwo", 1.0},
-            {"ConstructionOptionCost", 1.25},
-            {"JointCrackSealCost", 0.40},
-            {"GrindingCost", 1.10}};
-        record().Edit();
-        for (const auto& [f, v] : fields) record().SetField(f, v);
-        record().Update();
-        costs().ResetEntries();
-        entry().ResetEntries();
+        const Fields fields = {{"Length", 100},
+                               {"Width", 9},
+                               {"Area", 900},
+                               {"SurfaceDepthOne", 4.0},
+                               {"BaseCourseOne", 6.0},
+                               {"SubgradeOne", 0.0},
+                               {"SubgradePrepOne", 1},
+                               {"PavementFabricOne", 0},
+                               {"ConstOptionOne", 5.0},
+                               {"SalvageOne", "10"},
+                               {"SurfaceDepthTwo", 8.0},
+                               {"BaseCourseTwo", 4.0},
+                               {"SubgradeTwo", 0.0},
+                               {"SubgradePrepTwo", 1},
+                               {"PavementFabricTwo", 1},
+                               {"ConstOptionTwo", 3.0},
+                               {"SalvageTwo", "20"},
+                               {"InflationRate", 3.0},
+                               {"InterestRate", 5.0},
+                               {"AnalysisPeriod", 1},
+                               {"AnalysisText", "30"},
+                               {"ConstOptionTwoCost", 0.9},
+                               // Read only by the concrete windows, and written by none.
+                               {"PortlandCementCost", 3.0},
+                               {"ConstructionOptionOne", 2.0},
+                               {"ConstructionOptionTwo", 1.0},
+                               {"ConstructionOptionCost", 1.25},
+                               {"JointCrackSealCost", 0.40},
+                               {"GrindingCost", 1.10}};
+        loadProject(fields);
     }
 };
 

@@ -15,31 +15,27 @@ class CustomWindowTest : public InputsTest {
     // 2 inches of asphalt at 1.50 with 10 percent salvage, design Two 6 inches of surface at
     // 2.50 with 20 percent salvage.
     void enterProject(const QString& surface) {
-        const std::vector<std::pair<QString, QVariant>> fields = {{"Length", 3750},
-                                                                  {"Width", 24},
-                                                                  {"Area", 90000},
-                                                                  {"SurfaceDepthOne", 2.0},
-                                                                  {"SalvageOne", "10"},
-                                                                  {"SurfaceDepthTwo", 6.0},
-                                                                  {"SalvageTwo", "20"},
-                                                                  {"SurfaceTwo", surface},
-                                                                  {"InflationRate", 3.0},
-                                                                  {"InterestRate", 4.0},
-                                                                  {"AnalysisPeriod", 1},
-                                                                  {"AnalysisText", "30"},
-                                                                  {"CustomMaintenance", 1},
-                                                                  {"Maintenance", "Custom"},
-                                                                  {"AsphaltCementCost", 1.5},
-                                                                  {"AsphaltCementCost2", 2.5},
-                                                                  {"AggregateCost", 2.5},
-                                                                  {"SurfaceOptionTwoCost", 2.1},
-                                                                  {"FogSealCost", 0.5},
-                                                                  {"BladeCost", 0.2}};
-        record().Edit();
-        for (const auto& [f, v] : fields) record().SetField(f, v);
-        record().Update();
-        costs().ResetEntries();
-        entry().ResetEntries();
+        const Fields fields = {{"Length", 3750},
+                               {"Width", 24},
+                               {"Area", 90000},
+                               {"SurfaceDepthOne", 2.0},
+                               {"SalvageOne", "10"},
+                               {"SurfaceDepthTwo", 6.0},
+                               {"SalvageTwo", "20"},
+                               {"SurfaceTwo", surface},
+                               {"InflationRate", 3.0},
+                               {"InterestRate", 4.0},
+                               {"AnalysisPeriod", 1},
+                               {"AnalysisText", "30"},
+                               {"CustomMaintenance", 1},
+                               {"Maintenance", "Custom"},
+                               {"AsphaltCementCost", 1.5},
+                               {"AsphaltCementCost2", 2.5},
+                               {"AggregateCost", 2.5},
+                               {"SurfaceOptionTwoCost", 2.1},
+                               {"FogSealCost", 0.5},
+                               {"BladeCost", 0.2}};
+        loadProject(fields);
     }
     void calculate() {
         entry().CmdCompute->click();

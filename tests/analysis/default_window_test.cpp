@@ -16,24 +16,19 @@ class DefaultWindowTest : public InputsTest {
   protected:
     // A whole project with both rates non-zero.
     void enterProject(const QString& surface) {
-        const std::vector<std::pair<QString, QVariant>> fields = {
-            {"Length", 5280},         {"Width", 24},
-            {"Area", 126720},         {"SurfaceDepthOne", 4.0},
-            {"BaseCourseOne", 8.0},   {"SubgradeOne", 6.0},
-            {"SubgradePrepOne", 1},   {"PavementFabricOne", 0},
-            {"ConstOptionOne", 0.0},  {"SalvageOne", "10"},
-            {"SurfaceDepthTwo", 6.0}, {"BaseCourseTwo", 6.0},
-            {"SubgradeTwo", 0.0},     {"SubgradePrepTwo", 1},
-            {"PavementFabricTwo", 1}, {"ConstOptionTwo", 2.0},
-            {"SalvageTwo", "20"},     {"SurfaceTwo", surface},
-            {"InflationRate", 3.5},   {"InterestRate", 6.0},
-            {"AnalysisPeriod", 1},    {"AnalysisText", "30"},
-            {"ModMaintenance", 1},    {"Maintenance", "Moderate"}};
-        record().Edit();
-        for (const auto& [f, v] : fields) record().SetField(f, v);
-        record().Update();
-        costs().ResetEntries();
-        entry().ResetEntries();
+        const Fields fields = {{"Length", 5280},         {"Width", 24},
+                               {"Area", 126720},         {"SurfaceDepthOne", 4.0},
+                               {"BaseCourseOne", 8.0},   {"SubgradeOne", 6.0},
+                               {"SubgradePrepOne", 1},   {"PavementFabricOne", 0},
+                               {"ConstOptionOne", 0.0},  {"SalvageOne", "10"},
+                               {"SurfaceDepthTwo", 6.0}, {"BaseCourseTwo", 6.0},
+                               {"SubgradeTwo", 0.0},     {"SubgradePrepTwo", 1},
+                               {"PavementFabricTwo", 1}, {"ConstOptionTwo", 2.0},
+                               {"SalvageTwo", "20"},     {"SurfaceTwo", surface},
+                               {"InflationRate", 3.5},   {"InterestRate", 6.0},
+                               {"AnalysisPeriod", 1},    {"AnalysisText", "30"},
+                               {"ModMaintenance", 1},    {"Maintenance", "Moderate"}};
+        loadProject(fields);
     }
     void calculate() {
         entry().CmdCompute->click();

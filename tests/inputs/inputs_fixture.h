@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QTest>
+#include <utility>
+#include <vector>
 
 #include "inputs/fm_costs.h"
 #include "inputs/fm_data_entry.h"
@@ -29,6 +31,25 @@ class InputsTest : public AppTest {
     FmCosts& costs() { return main().fmCosts(); }
     FmDefineOptions& names() { return main().fmDefineOptions(); }
     Recordset& record() { return main().rstVORN; }
+
+    using Fields = std::vector<std::pair<QString, QVariant>>;
+    // Writes `fields` into the project record and reloads both input windows from it.
+    void loadProject(const Fields& fields) {
+        record().Edit();
+        for (const auto& [f, v] : fields) record().SetField(f, v);
+        record().Update();
+        costs().ResetEntries();
+        entry().ResetEntries();
+    }
+    // Each field of the row holds its value: a text where the value is a text, else a number.
+    static void expectRow(Recordset& row, const Fields& fields) {
+        for (const auto& [name, value] : fields) {
+            if (value.typeId() == QMetaType::QString)
+                EXPECT_EQ(row.Text(name), value.toString()) << name.toStdString();
+            else
+                EXPECT_EQ(row.Number(name), value.toDouble()) << name.toStdString();
+        }
+    }
 
     void setField(const QString& field, const QVariant& value) {
         record().Edit();

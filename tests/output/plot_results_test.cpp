@@ -31,21 +31,16 @@ class PlotResultsTest : public CustomWindowTest {
 
     // A whole project under the Moderate schedule, priced in millions.
     void enterDefaultProject(const QString& surface) {
-        const std::vector<std::pair<QString, QVariant>> fields = {
-            {"Length", 5280},           {"Width", 24},
-            {"Area", 126720},           {"SurfaceDepthOne", 4.0},
-            {"BaseCourseOne", 8.0},     {"SubgradeOne", 6.0},
-            {"SalvageOne", "10"},       {"SurfaceDepthTwo", 6.0},
-            {"BaseCourseTwo", 6.0},     {"SalvageTwo", "20"},
-            {"SurfaceTwo", surface},    {"InflationRate", 3.5},
-            {"InterestRate", 6.0},      {"AnalysisPeriod", 1},
-            {"AnalysisText", "30"},     {"ModMaintenance", 1},
-            {"Maintenance", "Moderate"}};
-        record().Edit();
-        for (const auto& [f, v] : fields) record().SetField(f, v);
-        record().Update();
-        costs().ResetEntries();
-        entry().ResetEntries();
+        const Fields fields = {{"Length", 5280},           {"Width", 24},
+                               {"Area", 126720},           {"SurfaceDepthOne", 4.0},
+                               {"BaseCourseOne", 8.0},     {"SubgradeOne", 6.0},
+                               {"SalvageOne", "10"},       {"SurfaceDepthTwo", 6.0},
+                               {"BaseCourseTwo", 6.0},     {"SalvageTwo", "20"},
+                               {"SurfaceTwo", surface},    {"InflationRate", 3.5},
+                               {"InterestRate", 6.0},      {"AnalysisPeriod", 1},
+                               {"AnalysisText", "30"},     {"ModMaintenance", 1},
+                               {"Maintenance", "Moderate"}};
+        loadProject(fields);
     }
     void writeTotals(Recordset& rst, const std::array<double, 6>& totals) {
         rst.MoveFirst();
