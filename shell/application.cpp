@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <iostream>
 
 #include "platform/activation.h"
 #include "platform/dialogs.h"
@@ -33,6 +34,7 @@ int RunOrvalen() {
     try {
         app = std::make_unique<Application>(ExecutableFolder());
     } catch (const StartupError& e) {
+        std::cerr << "Orvalen cannot start: " << e.what() << std::endl;
         MsgBox(e.message(), MsgStyle::OkExclamation, QStringLiteral("Orvalen"));
         return 1;
     }

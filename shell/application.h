@@ -10,8 +10,8 @@ class MDIMain;
 
 class Application {
   public:
-    // Starts on `appFolder`, the folder of the template and the working file, and shows
-    // the frame. Throws StartupError when start-up cannot go on.
+    // Starts on `appFolder`, the folder of the template (and of the working file when it
+    // can be written), and shows the frame. Throws StartupError when start-up cannot go on.
     explicit Application(const QString& appFolder);
     ~Application();
     Application(const Application&) = delete;
@@ -29,7 +29,7 @@ class Application {
 QString ExecutableFolder();
 
 // Runs the application until it ends; the exit status. A start-up that cannot go on is
-// told in a message box and gives status 1.
+// told in a message box and on the standard error stream, and gives status 1.
 int RunOrvalen();
 
 }  // namespace orv

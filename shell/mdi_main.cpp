@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QStandardPaths>
 #include <iostream>
 
 #include "analysis/concrete/fm_custom_acpc.h"
@@ -23,6 +24,7 @@
 #include "output/print_report.h"
 #include "platform/activation.h"
 #include "shell/fm_logo.h"
+#include "shell/work_folder.h"
 #include "store/project_store.h"
 
 namespace orv {
@@ -142,7 +144,12 @@ void MDIMain::MDIForm_Load() {
     fmPlotResults().Move(0, 0);
     PrinterOK = !Backend().installedPrinters().isEmpty();
     strTemplateFile = appFolder_ + QStringLiteral("/") + kTemplateFileName;
-    strWorkFile = appFolder_ + QStringLiteral("/") + kWorkFileName;
+    // The working copy stays beside the template unless this user cannot write there.
+    const QString dataFolder =
+        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    const std::optional<QString> workFolder = WorkingCopyFolder(appFolder_, dataFolder);
+    if (!workFolder) throw StartupError(NoWorkingCopyFolderMessage(appFolder_, dataFolder));
+    strWorkFile = *workFolder + QStringLiteral("/") + kWorkFileName;
     DataEnv.Connection1.ConnectionString = WorkingFileConnectionText(strWorkFile);
 
     // A second running copy must not touch the first one's working file, and a missing

@@ -48,14 +48,15 @@ class StartupError : public std::runtime_error {
 class MDIMain : public QMainWindow {
     Q_OBJECT
   public:
-    // Builds the frame on `appFolder`, where the template and the working file lie.
+    // Builds the frame on `appFolder`, where the template lies; the working file lies there
+    // too when this user can write into it, else in the user's data folder.
     explicit MDIMain(const QString& appFolder);
     ~MDIMain() override;
 
     QMdiArea* area() const { return area_; }
 
-    // Start-up; throws StartupError when the template is missing or damaged or another
-    // running copy holds the working file.
+    // Start-up; throws StartupError when the template is missing or damaged, no folder can
+    // take the working file, or another running copy holds it.
     void MDIForm_Load();
 
     // Shared state, public to every window.

@@ -1,0 +1,35 @@
+#include "shell/work_folder.h"
+
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace orv {
+namespace {
+
+// A folder this user can make files in (permissions, read-only mounts and access lists
+// included).
+bool CanWriteInto(const QString& folder) {
+    return QFileInfo(folder).isDir() &&
+           ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
+}
+
+}  // namespace
+
+std::optional<QString> WorkingCopyFolder(const QString& appFolder, const QString& dataFolder) {
+    if (CanWriteInto(appFolder)) return appFolder;
+    if (!dataFolder.isEmpty() && QDir().mkpath(dataFolder) && CanWriteInto(dataFolder))
+        return QDir::fromNativeSeparators(dataFolder);
+    return std::nullopt;
+}
+
+QString NoWorkingCopyFolderMessage(const QString& appFolder, const QString& dataFolder) {
+    return QStringLiteral(
+               "Orvalen cannot start: it needs a folder to keep its working file in, but it "
+               "cannot write into its own folder \"%1\", nor into your data folder \"%2\".")
+        .arg(QDir::toNativeSeparators(appFolder), QDir::toNativeSeparators(dataFolder));
+}
+
+}  // namespace orv
