@@ -27,8 +27,8 @@ std::optional<QString> WorkingCopyFolder(const QString& appFolder, const QString
 
 QString NoWorkingCopyFolderMessage(const QString& appFolder, const QString& dataFolder) {
     return QStringLiteral(
-               "Orvalen cannot start: it needs a folder to keep its working file in, but it "
-               "cannot write into its own folder \"%1\", nor into your data folder \"%2\".")
+               "Orvalen needs a folder to keep its working file in, but it can write neither "
+               "into its own folder \"%1\" nor into your data folder \"%2\".")
         .arg(QDir::toNativeSeparators(appFolder), QDir::toNativeSeparators(dataFolder));
 }
 
