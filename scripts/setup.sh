@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what Orvalen needs to build, run and test on Debian 12. Safe to run again.
+# Installs what Orvalen needs to build, run, test and package on Debian 12. Safe to run again.
 set -euo pipefail
 
 packages=(
@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-charts-dev libgl-dev
   libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation locales poppler-utils
+  dpkg-dev file desktop-file-utils appstream
 )
 
 SUDO=""
