@@ -35,6 +35,12 @@ struct ReportFont {
 
 enum class ReportAlign { Left, Right };
 
+// What a text wider than its box prints.
+enum class ReportFit {
+    Whole,   // a figure (an amount, year, depth, percentage, date): whole, past its box
+    Shrink,  // a name or caption: smaller to fit its box, then cut at its edge
+};
+
 struct ReportItem {
     enum class Kind { Text, Value, PrintDate, HLine, VLine };
     Kind kind = Kind::Text;
@@ -48,6 +54,7 @@ struct ReportItem {
     // None: the report font.
     std::optional<ReportFont> font;
     ReportAlign align = ReportAlign::Left;
+    ReportFit fit = ReportFit::Whole;
 };
 
 struct ReportBand {

@@ -30,13 +30,22 @@ const ValueFormat kYear = P("##");
 constexpr ReportAlign kLeft = ReportAlign::Left;
 constexpr ReportAlign kRight = ReportAlign::Right;
 
+// A caption, which fits itself to its box.
 ReportItem Text(const QString& caption, int left, int top, int width, int height,
                 std::optional<ReportFont> font = k9, ReportAlign align = kLeft) {
-    return {Kind::Text, caption, kStored, left, top, width, height, font, align};
+    return {Kind::Text, caption, kStored, left, top, width, height, font, align, ReportFit::Shrink};
 }
+// A figure, which prints whole.
 ReportItem Value(const QString& field, const ValueFormat& format, int left, int top, int width,
                  int height, ReportFont font = k9, ReportAlign align = kLeft) {
     return {Kind::Value, field, format, left, top, width, height, font, align};
+}
+// A field that holds a name, which fits itself to its box as a caption does.
+ReportItem Name(const QString& field, const ValueFormat& format, int left, int top, int width,
+                int height, ReportFont font = k9) {
+    ReportItem item = Value(field, format, left, top, width, height, font);
+    item.fit = ReportFit::Shrink;
+    return item;
 }
 ReportItem HLine(int left, int top, int width) {
     return {Kind::HLine, {}, kStored, left, top, width, 0, std::nullopt, kLeft};
@@ -185,6 +194,15 @@ const std::vector<ProjectRow> kProjectBlock = {
     {13, Kind::Text, "%", kStored, 8520, 2685, 300, kLeft, false, kReportFontPercent},
 };
 
+// The project block's value boxes that hold names; the others hold figures.
+const QStringList kProjectNames = {QStringLiteral("ProjectName"),
+                                   QStringLiteral("From"),
+                                   QStringLiteral("To"),
+                                   QStringLiteral("SurfaceTwo"),
+                                   QStringLiteral("ConstOptionOneLabel"),
+                                   QStringLiteral("ConstOptionTwoLabel"),
+                                   QStringLiteral("Maintenance")};
+
 struct ProjectOffsets {
     int across;
     int down;      // rows 1 to 11
@@ -219,7 +237,9 @@ void AddProjectBlock(ReportId id, std::vector<ReportItem>& out) {
             top = 1380;
         }
         if (r.special == kReportFontPercent) font = std::nullopt;
-        out.push_back({r.kind, text, r.format, left, top, width, 240, font, r.align});
+        const bool name = r.kind == Kind::Text || kProjectNames.contains(text);
+        out.push_back({r.kind, text, r.format, left, top, width, 240, font, r.align,
+                       name ? ReportFit::Shrink : ReportFit::Whole});
     }
 }
 
@@ -366,7 +386,7 @@ void AddMaterialsBlock(ReportId id, std::vector<ReportItem>& out) {
             }
             const int top = half.tops[n];
             // A user's name prints as stored in every layout.
-            out.push_back(m.nameIsField ? Value(name, kStored, half.nameLeft, top, m.nameWidth, 240)
+            out.push_back(m.nameIsField ? Name(name, kStored, half.nameLeft, top, m.nameWidth, 240)
                                         : Text(name, half.nameLeft, top, m.nameWidth, 240));
             out.push_back(
                 Value(QString::fromLatin1(m.cost), kMoney2, half.costLeft, top, m.costWidth, 240));
@@ -566,7 +586,7 @@ void AddCustomSection(const CustomSection& s, const CustomColumns& c,
         const QString row = s.x + QString::fromLatin1(kScheduleRows[i]);
         const int t = s.tops[i];
         const int width = s.x == QLatin1String("OptOne") && i == 2 ? 2010 : 2025;
-        out.push_back(Value(row, kStored, s.captionLefts[i], t, width, s.rowHeight));
+        out.push_back(Name(row, kStored, s.captionLefts[i], t, width, s.rowHeight));
         out.push_back(Value(row + "Year", kYear, c.yearLeft, t, 285, s.rowHeight));
         out.push_back(
             Value(row + "Depth", P("##.#"), s.depthLeft, t - s.depthRaise[i], 450, s.rowHeight));
@@ -671,7 +691,7 @@ void AddCustomACAC(std::vector<ReportItem>& out) {
                       4035},
                      columns, out);
     // The comparison surface's name heads option two's total.
-    out.push_back(Value(QStringLiteral("SurfaceTwo"), kStored, 405, 12510, 2025, 240));
+    out.push_back(Name(QStringLiteral("SurfaceTwo"), kStored, 405, 12510, 2025, 240));
     out.push_back(Text(QStringLiteral(" Life Cycle Cost"), 2460, 12510, 1380, 240, k9Bold));
 }
 

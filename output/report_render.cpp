@@ -1,7 +1,10 @@
 #include "output/report_render.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
+#include <cmath>
 
 namespace orv {
 
@@ -36,7 +39,7 @@ DisplayList RenderReport(const ReportLayout& layout, const ReportRow& row,
             }
             if (text.isEmpty()) continue;
             list.texts.push_back({QRectF(left, top, item.width, item.height), text,
-                                  item.font.value_or(layout.reportFont), item.align});
+                                  item.font.value_or(layout.reportFont), item.align, item.fit});
         }
     }
     return list;
@@ -58,6 +61,26 @@ QFont ReportQFont(const ReportFont& font) {
     return f;
 }
 
+FittedText FitText(const PlacedText& t, double width, const QPaintDevice* device) {
+    FittedText fitted{ReportQFont(t.font), t.text};
+    auto advance = [&](const QFont& font) {
+        return QFontMetricsF(font, device).horizontalAdvance(t.text);
+    };
+    if (t.fit == ReportFit::Whole || advance(fitted.font) <= width) return fitted;
+    // Down by tenths of a point: glyphs are placed on the device's grid, so the width does
+    // not follow the size exactly.
+    const int smallest =
+        static_cast<int>(std::round(std::min(kSmallestFitPoints, t.font.pointSize) * 10));
+    for (int tenths = static_cast<int>(std::ceil(t.font.pointSize * 10)) - 1; tenths > smallest;
+         --tenths) {
+        fitted.font.setPointSizeF(tenths / 10.0);
+        if (advance(fitted.font) <= width) return fitted;
+    }
+    fitted.font.setPointSizeF(smallest / 10.0);
+    fitted.text = QFontMetricsF(fitted.font, device).elidedText(t.text, Qt::ElideRight, width);
+    return fitted;
+}
+
 void PaintDisplayList(QPainter& painter, const DisplayList& list, double devicePerTwip) {
     painter.save();
     // A thin line: half a point.
@@ -67,11 +90,15 @@ void PaintDisplayList(QPainter& painter, const DisplayList& list, double deviceP
     }
     painter.setPen(Qt::black);
     for (const PlacedText& t : list.texts) {
-        painter.setFont(ReportQFont(t.font));
-        const QRectF box(t.box.topLeft() * devicePerTwip, t.box.size() * devicePerTwip);
+        QRectF box(t.box.topLeft() * devicePerTwip, t.box.size() * devicePerTwip);
+        const FittedText fitted = FitText(t, box.width(), painter.device());
+        // A smaller text keeps the baseline of its own size.
+        box.translate(0, QFontMetricsF(ReportQFont(t.font), painter.device()).ascent() -
+                             QFontMetricsF(fitted.font, painter.device()).ascent());
+        painter.setFont(fitted.font);
         const int align = Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip |
                           (t.align == ReportAlign::Right ? Qt::AlignRight : Qt::AlignLeft);
-        painter.drawText(box, align, t.text);
+        painter.drawText(box, align, fitted.text);
     }
     painter.restore();
 }

@@ -21,6 +21,7 @@ struct PlacedText {
     QString text;
     ReportFont font;
     ReportAlign align;
+    ReportFit fit = ReportFit::Whole;
 };
 
 struct DisplayList {
@@ -40,9 +41,23 @@ QStringList MissingFields(const ReportLayout& layout, const ReportRow& row);
 // Arial, which prints as Liberation Sans, at the font's point size.
 QFont ReportQFont(const ReportFont& font);
 
+// The smallest size to which a name or caption is drawn to fit its box.
+inline constexpr double kSmallestFitPoints = 6;
+
+// A text in the font and form it prints in.
+struct FittedText {
+    QFont font;
+    QString text;
+};
+// How `t` prints in a box `width` device pixels wide on `device`. A text that fits prints as
+// it is, and so does a figure that does not. A name or caption wider than its box is drawn
+// smaller, to the largest tenth of a point at which it fits but no smaller than
+// kSmallestFitPoints; wider still at that size, it is cut at the box's edge with "…".
+FittedText FitText(const PlacedText& t, double width, const QPaintDevice* device);
+
 // Paints the list with `devicePerTwip` device pixels to a twip, the painter's origin at the
-// top left corner inside the margins. A text is aligned in its box and printed whole, also
-// where it is wider than its box.
+// top left corner inside the margins. Each text is aligned in its box as FitText prints it,
+// on the baseline it has at its own size; a figure wider than its box prints past it.
 void PaintDisplayList(QPainter& painter, const DisplayList& list, double devicePerTwip);
 
 // Upright US Letter with the layout's margins.

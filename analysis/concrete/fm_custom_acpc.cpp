@@ -71,6 +71,7 @@ CustomWindowTraits ConcreteTraits() {
     s.hideSalvageWithOption = true;
     s.clearSetsColumnsAndUnits = true;
     s.yearMessage = kConcreteYearMessage;
+    s.pickEmptiesUnits = false;
     s.pickPercentLast = {false, true};
     s.showRowCosts = true;
     s.saveBeforePlot = false;

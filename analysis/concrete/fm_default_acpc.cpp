@@ -7,12 +7,19 @@
 namespace orv {
 
 FmDefaultACPC::FmDefaultACPC(MDIMain& main)
-    : DefaultResultsWindow(
-          main, QStringLiteral("FmDefaultACPC"),
-          {QStringLiteral("Default Design Comparitive Analysis - Asphalt Cement Concrete vs "
-                          "Plain Portland Cement Concrete"),
-           QStringLiteral("PCCP "), QStringLiteral("FUTURE VALUE"),
-           QStringLiteral("Construction Cost"), QColor(192, 192, 192)}) {
+    : DefaultResultsWindow(main, QStringLiteral("FmDefaultACPC"), [] {
+          Texts t;
+          t.caption = QStringLiteral(
+              "Default Design Comparitive Analysis - Asphalt Cement Concrete vs Plain Portland "
+              "Cement Concrete");
+          t.optionTwoHeading = QStringLiteral("PCCP ");
+          t.futureHead = QStringLiteral("FUTURE VALUE");
+          t.constructionTag = QStringLiteral("Construction Cost");
+          t.back = QColor(192, 192, 192);
+          t.namesBeside = true;
+          t.salvageYearsEmphasised = true;
+          return t;
+      }()) {
     // Option two: construction, the concrete rows 0 to 9, total.
     const QString joint = QStringLiteral("Joint And Crack Seal");
     const QString grinding = QStringLiteral("Grinding");

@@ -349,8 +349,9 @@ void CustomScheduleWindow::LoadSchedule() {
         for (int o = 0; o < 2; ++o) {
             const StoredOption stored =
                 ReadStoredOption(o, [&rst](const QString& f) { return rst.Field(f); });
-            const LoadRules rules{traits_.activities[static_cast<size_t>(o)],
-                                  traits_.loadSalvageForm};
+            LoadRules rules{traits_.activities[static_cast<size_t>(o)], traits_.loadSalvageForm};
+            for (int i = 0; i < kCustomRows; ++i)
+                rules.unitsCaptions[static_cast<size_t>(i)] = Opt(o).Units[i]->Caption();
             const ConstructionInputs design = constructionInputs(o);
             LoadedOption& l = loaded[static_cast<size_t>(o)];
             l = LoadOption(stored, Opt(o).Activity[0]->Entries(), rules, design, pricing);
@@ -588,7 +589,7 @@ void CustomScheduleWindow::activityClicked(int o, int i) {
     Label* units = Opt(o).Units[i];
     edited_[static_cast<size_t>(o)][static_cast<size_t>(i)] = false;
     depth->hide();
-    units->SetCaption(QString());
+    if (traits_.pickEmptiesUnits) units->SetCaption(QString());
     units->hide();
     const DepthUnit unit = pickedUnit(o, i);
     if (unit == DepthUnit::None) return;

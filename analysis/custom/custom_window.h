@@ -106,6 +106,9 @@ struct CustomWindowTraits {
     // row's units and depth box as the unit rule of its first entry sets them.
     bool clearSetsColumnsAndUnits = false;
     QString yearMessage = kScheduleYearMessage;
+    // A pick empties the caption of the units label it hides; otherwise the caption stays
+    // until the label is next shown.
+    bool pickEmptiesUnits = true;
     // A pick tests the inch entries before the percent entries, so percent decides.
     std::array<bool, 2> pickPercentLast = {false, false};
     // With wholePercent, whether the program's writes of a percentage are rounded at once.

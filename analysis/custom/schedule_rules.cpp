@@ -308,7 +308,8 @@ LoadedOption LoadOption(const StoredOption& stored, const QStringList& entries,
         r.year = FormatByPattern(s.year, QString::fromLatin1(kYearShowPattern));
         r.depth = FormatByPattern(s.depth, QString::fromLatin1(kDepthStorePattern));
         if (!IsNumberText(r.depth)) r.depth.clear();
-        if (auto message = DepthRangeMessage(r.depth, QString())) {
+        if (auto message =
+                DepthRangeMessage(r.depth, rules.unitsCaptions[static_cast<size_t>(i)])) {
             out.messages.push_back(*message);
             r.depth.clear();
         }

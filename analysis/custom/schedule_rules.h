@@ -234,6 +234,9 @@ struct LoadedOption {
 struct LoadRules {
     const ActivityList* activities = nullptr;
     CaptionForm salvageForm;
+    // What each row's units label reads as the load sets the row's depth, before the load
+    // gives the row its units: the depth check's message follows it.
+    std::array<QString, kCustomRows> unitsCaptions;
 };
 // The window's option after loading the stored option: stored activities, years and depths
 // with their units (a percentage as a whole percent, in every window), priced afresh from

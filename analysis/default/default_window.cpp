@@ -24,11 +24,20 @@ constexpr int kMoneyLeft[] = {3660, 3660 + kMoneyWidth + kMoneyGap,
                               3660 + 2 * (kMoneyWidth + kMoneyGap)};
 constexpr int kClientWidth = kMoneyLeft[2] + kMoneyWidth + 180;
 constexpr int kRowHeight = 225;
+// An option's name beside its block: at the left margin, wrapped to this width over the
+// block's first two lines, with the rows' columns moved right to make room.
+constexpr int kNameLeft = 120, kNameWidth = 780, kNameHeight = 480;
+constexpr int kNameShift = kNameLeft + kNameWidth - kTagLeft + 120;
 
 }  // namespace
 
 DefaultResultsWindow::DefaultResultsWindow(MDIMain& main, const QString& name, const Texts& texts)
-    : Form(name), main_(main), back_(texts.back) {
+    : Form(name),
+      main_(main),
+      back_(texts.back),
+      namesBeside_(texts.namesBeside),
+      salvageYearsEmphasised_(texts.salvageYearsEmphasised),
+      shift_(texts.namesBeside ? kNameShift : 0) {
     SetCaption(texts.caption);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -38,14 +47,14 @@ DefaultResultsWindow::DefaultResultsWindow(MDIMain& main, const QString& name, c
         label(QStringLiteral("LblConstructionType"), QStringLiteral("MODERATE MAINTENANCE"), 120,
               120, 2760, true, kBlue, 9);
     cells_.insert(QStringLiteral("LblConstructionType"), LblConstructionType);
-    label(QStringLiteral("LblYearHead"), QStringLiteral("YEAR"), kYearLeft, 120, kYearWidth, true,
-          kBlue, 9);
+    label(QStringLiteral("LblYearHead"), QStringLiteral("YEAR"), kYearLeft + shift_, 120,
+          kYearWidth, true, kBlue, 9);
     const QString heads[] = {QStringLiteral("CONSTRUCTION  COST"), texts.futureHead,
                              QStringLiteral("PRESENT WORTH")};
     const char* const headNames[] = {"LblCostHead", "LblFutureHead", "LblPresentHead"};
     for (int i = 0; i < 3; ++i) {
-        label(QString::fromLatin1(headNames[i]), heads[i], kMoneyLeft[i], 120, kMoneyWidth, true,
-              kBlue, 9)
+        label(QString::fromLatin1(headNames[i]), heads[i], kMoneyLeft[i] + shift_, 120, kMoneyWidth,
+              true, kBlue, 9)
             ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
 
@@ -96,27 +105,33 @@ Label* DefaultResultsWindow::label(const QString& name, const QString& text, int
     return l;
 }
 
-Label* DefaultResultsWindow::heading(const QString& name, const QString& text, int top) {
-    return label(name, text, 120, top, kTagWidth, true, kBlue, 9);
+Label* DefaultResultsWindow::heading(const QString& name, const QString& text, int blockTop) {
+    if (!namesBeside_) return label(name, text, kNameLeft, blockTop, kTagWidth, true, kBlue, 9);
+    Label* l = label(name, text, kNameLeft, rowTop(blockTop, 0), kNameWidth, true, kBlue, 9);
+    PlaceTwips(l, kNameLeft, rowTop(blockTop, 0), kNameWidth, kNameHeight);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
 }
 
 Label* DefaultResultsWindow::tag(const QString& name, const QString& text, int top, bool emphasis) {
-    Label* l = label(name, text, kTagLeft, top, kTagWidth, emphasis,
+    Label* l = label(name, text, kTagLeft + shift_, top, kTagWidth, emphasis,
                      emphasis ? kDarkRed : QColor(Qt::black), 7.5);
     if (!name.isEmpty()) cells_.insert(name, l);
     return l;
 }
 
 Label* DefaultResultsWindow::moneyCell(const QString& name, int column, int top, bool emphasis) {
-    Label* l = label(name, QString(), kMoneyLeft[column], top, kMoneyWidth, emphasis,
+    Label* l = label(name, QString(), kMoneyLeft[column] + shift_, top, kMoneyWidth, emphasis,
                      emphasis ? kDarkRed : QColor(Qt::black), 7.5);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     cells_.insert(name, l);
     return l;
 }
 
-Label* DefaultResultsWindow::yearCell(const QString& name, int top) {
-    Label* l = label(name, QString(), kYearLeft, top, kYearWidth, false, Qt::black, 7.5);
+Label* DefaultResultsWindow::yearCell(const QString& name, int top, bool emphasis) {
+    Label* l = label(name, QString(), kYearLeft + shift_, top, kYearWidth, emphasis,
+                     emphasis ? kDarkRed : QColor(Qt::black), 7.5);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     cells_.insert(name, l);
     return l;
@@ -157,7 +172,8 @@ void DefaultResultsWindow::scheduleRows(int blockTop, const QString& year, const
         const int top = rowTop(blockTop, i + 1);
         const bool salvage = i == kScheduleRows - 1;
         tag(tagNames[i], tagTexts[i], top, salvage);
-        yearCell(CellName(year, i), top)->setObjectName(ElementName(year, i));
+        yearCell(CellName(year, i), top, salvage && salvageYearsEmphasised_)
+            ->setObjectName(ElementName(year, i));
         moneyCell(CellName(cost, i), 0, top, salvage)->setObjectName(ElementName(cost, i));
         moneyCell(CellName(inflated, i), 1, top, salvage)->setObjectName(ElementName(inflated, i));
         moneyCell(CellName(value, i), 2, top, salvage)->setObjectName(ElementName(value, i));
@@ -169,7 +185,7 @@ void DefaultResultsWindow::finishLayout(int lastRowTop) {
     PlaceTwips(CmdPlotGraph, 120, top, 1335, 375);
     PlaceTwips(CmdPrintForm, 120, top + 435, 1335, 375);
     PlaceTwips(CmdClose, 120, top + 870, 1335, 375);
-    SetClientSizeTwips(kClientWidth, top + 1365);
+    SetClientSizeTwips(kClientWidth + shift_, top + 1365);
 }
 
 void DefaultResultsWindow::showYearArray(const QString& array,

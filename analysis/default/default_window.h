@@ -39,6 +39,11 @@ class DefaultResultsWindow : public Form {
         QString futureHead;
         QString constructionTag;
         QColor back = QColor(224, 224, 224);  // window and labels
+        // Each option's name stands at the left of its block, beside its first lines; else on
+        // a line of its own above the block.
+        bool namesBeside = false;
+        // The salvage line's year cells are bold dark red like the rest of that line.
+        bool salvageYearsEmphasised = false;
     };
     DefaultResultsWindow(MDIMain& main, const QString& name, const Texts& texts);
 
@@ -50,8 +55,9 @@ class DefaultResultsWindow : public Form {
     // A tag and the three money cells of a row at `top`; the cells take the given names.
     Label* tag(const QString& name, const QString& text, int top, bool emphasis = false);
     Label* moneyCell(const QString& name, int column, int top, bool emphasis = false);
-    Label* yearCell(const QString& name, int top);
-    Label* heading(const QString& name, const QString& text, int top);
+    Label* yearCell(const QString& name, int top, bool emphasis = false);
+    // An option's name, placed by the block's top.
+    Label* heading(const QString& name, const QString& text, int blockTop);
     // The schedule rows 0 to 9 of an option: year and money arrays with their tags.
     void scheduleRows(int blockTop, const QString& year, const QString& cost,
                       const QString& inflated, const QString& value, bool namedTags);
@@ -83,6 +89,11 @@ class DefaultResultsWindow : public Form {
                  const QColor& color, double points);
     QHash<QString, Label*> cells_;
     QColor back_;
+    bool namesBeside_;
+    bool salvageYearsEmphasised_;
+    // How far right the rows' columns stand of where a window with names above its blocks
+    // has them.
+    int shift_;
 };
 
 }  // namespace orv

@@ -262,6 +262,44 @@ TEST_F(ConcreteCustomTest, EntryChecksAndTheirMessages) {
     EXPECT_EQ(r.Number("OptTwoZeroDepth"), 0);
 }
 
+// A stored depth out of range meets the depth check as the load sets it, before the row
+// gets its units: the message follows what the units label reads then. Hiding a label
+// leaves its caption, so a row loaded as "% Area" keeps it into the next activation.
+TEST_F(ConcreteCustomTest, AStoredDepthOutOfRangeIsToldByTheUnitsTheRowShowedLast) {
+    auto storeDepth = [&](const char* field, double depth) {
+        Recordset& r = main().rstCustomACPC;
+        r.MoveFirst();
+        r.Edit();
+        r.SetField(field, depth);
+        r.Update();
+    };
+    // First activation: the labels read their design caption.
+    storeDepth("OptTwoZeroDepth", 150);
+    size_t before = messageCount();
+    FmCustomACPC& w = show();
+    ASSERT_EQ(messageCount(), before + 1);
+    EXPECT_EQ(lastMessage().text, "Depth Must Be Between 0 and 99 inches");
+    EXPECT_EQ(lastMessage().title, "Data Entry Error");
+    EXPECT_EQ(w.Opt(1).Units[0]->Caption(), "% Area");  // Joint/Crack Seal
+    EXPECT_EQ(w.Opt(1).Depth[0]->Text(), "");
+    // Option one's first row shows an overlay, then Fog Seal hides its units label.
+    layRow(w, 0, 0, 5, "12", "2");
+    focus(w.Opt(0).Activity[0]);
+    pick(w.Opt(0).Activity[0], 0);
+    EXPECT_TRUE(w.Opt(0).Units[0]->isHidden());
+    EXPECT_EQ(w.Opt(0).Units[0]->Caption(), "(in) Thick");
+
+    UserActivates(&main());
+    storeDepth("OptTwoZeroDepth", 150);
+    storeDepth("OptOneZeroDepth", -4);
+    before = messageCount();
+    show();
+    ASSERT_EQ(messageCount(), before + 2);
+    EXPECT_EQ(backend().messages[before].text, "Depth Must Be Between 0 and 99 inches");
+    EXPECT_EQ(lastMessage().text, "% Area Must Be Between 0 and 100%");
+    EXPECT_EQ(w.Opt(1).Depth[0]->Text(), "");
+}
+
 TEST_F(ConcreteCustomTest, ClearLeavesOptionTwoPriceableAndStoresTheClearedRow) {
     FmCustomACPC& w = show();
     layBothSchedules(w);

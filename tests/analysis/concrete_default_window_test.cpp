@@ -293,6 +293,51 @@ TEST_F(ConcreteDefaultTest, TheRowTravelsWithSaveAndOpen) {
     EXPECT_EQ(record().Number("PortlandCementCost"), 3.0);
 }
 
+// Each option's name stands at the left of its block, beside its first lines, whole; the
+// salvage line is bold dark red to its year cells.
+TEST_F(ConcreteDefaultTest, OptionNamesStandBesideTheirBlocksAndTheSalvageLineIsEmphasised) {
+    show();
+    auto label = [&](const char* name) {
+        Label* l = window().findChild<Label*>(name);
+        EXPECT_NE(l, nullptr) << name;
+        return l;
+    };
+    const std::array<const char*, 3> blocks[] = {
+        {"LblOptionOne", "LblConstructionTag", "lblOptOneConstPresent"},
+        {"LblOptionTwo", "lblPCCPConstructionTag", "lblOptTwoConstPresent"}};
+    for (const auto& [name, tagName, costName] : blocks) {
+        SCOPED_TRACE(name);
+        const Label* heading = label(name);
+        const QRect h = heading->geometry();
+        const QRect tag = label(tagName)->geometry();
+        EXPECT_EQ(h.top(), tag.top());
+        EXPECT_LT(h.right(), tag.left());
+        EXPECT_LT(tag.right(), label(costName)->geometry().left());
+        const QRect text = heading->fontMetrics().boundingRect(QRect(0, 0, h.width(), 10000),
+                                                               Qt::TextWordWrap, heading->text());
+        EXPECT_LE(text.width(), h.width());
+        EXPECT_LE(text.height(), h.height());
+    }
+    EXPECT_EQ(label("LblOptionOne")->text(), "Hot Mix Asphalt");
+    EXPECT_EQ(label("LblOptionTwo")->text(), "PCCP ");
+
+    struct Cell {
+        const char* name;
+        bool emphasised;
+    };
+    const Cell cells[] = {{"LblOptOneYear_9", true},         {"LblOptTwoYear_9", true},
+                          {"LblOptOnePresentValue_9", true}, {"LblOptOneYear_8", false},
+                          {"LblOptTwoYear_8", false},        {"LblOptTwoInflatedCost_0", false}};
+    for (const Cell& c : cells) {
+        SCOPED_TRACE(c.name);
+        const Label* l = label(c.name);
+        EXPECT_EQ(l->font().bold(), c.emphasised);
+        EXPECT_EQ(l->font().pointSizeF(), 7.5);
+        EXPECT_EQ(l->palette().color(QPalette::WindowText),
+                  c.emphasised ? QColor(128, 0, 0) : QColor(Qt::black));
+    }
+}
+
 TEST_F(ConcreteDefaultTest, ButtonsPlotPrintAndClose) {
     show();
     EXPECT_EQ(window().windowTitle(),

@@ -210,6 +210,24 @@ TEST_F(CustomAcagTest, EntryChecksAndTheirMessages) {
     EXPECT_EQ(w.Opt(1).Activity[5]->Text(), "Blade");
 }
 
+// Each activation's picks empty every units caption before the load sets the stored
+// depths, so a stored depth out of range is told in inches, also on a "% Area" row.
+TEST_F(CustomAcagTest, AStoredDepthOutOfRangeIsToldInInches) {
+    FmCustomACAG& w = open();
+    layRow(w, 0, 2, 3, "12", "25");  // Crack Seal
+    UserActivates(&main());
+    Recordset& r = stored(w);
+    r.Edit();
+    r.SetField("OptOneTwoDepth", 150);
+    r.Update();
+    const size_t before = messageCount();
+    UserActivates(&w);
+    ASSERT_EQ(messageCount(), before + 1);
+    EXPECT_EQ(lastMessage().text, "Depth Must Be Between 0 and 99 inches");
+    EXPECT_EQ(w.Opt(0).Units[2]->Caption(), "% Area");
+    EXPECT_EQ(w.Opt(0).Depth[2]->Text(), "");
+}
+
 TEST_F(CustomAcagTest, TypedActivitiesGetTheirUnitsOnlyWhenEdited) {
     FmCustomACAG& w = open();
     // Typed, exact: as a pick of that entry.

@@ -333,6 +333,13 @@ TEST(CustomRules, LoadingGivesUnitsAndPricesAfresh) {
     EXPECT_EQ(f.rows[3].price.costCaption, "$ 0");
     ASSERT_EQ(o.messages.size(), 1u);
     EXPECT_EQ(o.messages[0], kScheduleDepthMessage);
+    // The message follows what the row's units label reads as its depth is set.
+    rules.unitsCaptions[8] = kPercentUnits;
+    EXPECT_EQ(
+        LoadOption(stored, asphaltEntries(), rules, surfaceOnly(90000, 2, 1.5, "10", "30", {3, 4}),
+                   pricing(90000, 30, {3, 4}, costs))
+            .messages,
+        std::vector<QString>{kSchedulePercentMessage});
     // Construction 30,000 less salvage 3,000 grown or discounted over 30 years, plus the
     // overlay (11,593 / 8,219), the crack seal (2,058 / 1,459) and the fog seal (5,796 / 4,110).
     EXPECT_EQ(o.block.salvageInflated, "$ 7,282");

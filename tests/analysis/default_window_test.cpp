@@ -152,6 +152,21 @@ TEST_F(DefaultWindowTest, CloseThenCalculateRecomputesAndNewLeavesAShownWindowAl
     EXPECT_NE(w.Cell("lblTotalOptOnePresentValue")->Caption(), recomputed);
 }
 
+// The asphalt windows: each option's name on a line of its own above its block, and of the
+// salvage line only the tag and the money cells bold dark red.
+TEST_F(DefaultWindowTest, NamesStandAboveTheBlocksAndTheSalvageYearIsPlain) {
+    for (DefaultResultsWindow* w : std::initializer_list<DefaultResultsWindow*>{
+             &main().fmDefaultACAG(), &main().fmDefaultACAC()}) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        const QRect heading = w->findChild<Label*>("LblOptionOne")->geometry();
+        EXPECT_LE(heading.bottom(), w->findChild<Label*>("LblConstructionTag")->geometry().top());
+        const Label* year = w->findChild<Label*>("LblOptOneYear_9");
+        EXPECT_FALSE(year->font().bold());
+        EXPECT_EQ(year->palette().color(QPalette::WindowText), QColor(Qt::black));
+        EXPECT_TRUE(w->findChild<Label*>("LblOptOnePresentValue_9")->font().bold());
+    }
+}
+
 TEST_F(DefaultWindowTest, ButtonsPlotPrintAndClose) {
     enterProject("Aggregate");
     entry().ChkModerateMaintenance->SetValue(1);

@@ -13,6 +13,7 @@
 #include "analysis/custom_window_fixture.h"
 #include "common/format.h"
 #include "output/data_env.h"
+#include "output/report_render.h"
 #include "platform/clock.h"
 
 using namespace orv;
@@ -383,6 +384,143 @@ TEST_F(PrintReportTest, CustomAggregateReportPrintsTheScheduleLaidOutInTheWindow
     EXPECT_EQ(backend().pageSetups.back().documentName, "DRCustomACAG");
     expectPdf(pdf, {"Fog Seal", "Crack Seal", "Blade And Gravel", "Custom"}, places,
               {"LiberationSans", "LiberationSans-Bold"});
+}
+
+// Names too wide for their boxes, in each of the four reports and under the user's own
+// surface: no text runs into another, a name stays inside its box, drawn smaller or cut
+// with "…", and every figure and every name that fits prints whole at its own size.
+TEST_F(PrintReportTest, LongNamesStayInTheirBoxesAndLeaveEveryFigureWhole) {
+    const QString surface = R"(Surface Treatment & "Double" Chip Seal Layers)";
+    const QString maintOne = R"(Micro Surfacing & "Rut" Fill With Polymer Oil)";
+    const QString maintTwo = R"(Hot In-Place Recycling & "Remix" Surface Lift)";
+    const QStringList longNames = {surface, maintOne, maintTwo,
+                                   R"(Cold In-Place Recycling & "Foamed" Bitumen Mx)",
+                                   R"(Ultra Thin Bonded Wearing & "Open" Grade Lift)"};
+    // The project's own names fit their wide boxes; so does a short item name.
+    const QStringList fitting = {R"(Crack Sealing & "Routed" Joints With Hot Pour)",
+                                 R"(Full Depth Reclamation & "Cement" Stabilizing)",
+                                 R"(Thin Lift Overlay & "Warm" Mix Asphalt Binder)", "Moss"};
+    for (const QString& n : longNames + fitting.mid(0, 3)) ASSERT_EQ(n.size(), 45);
+    const Fields names = {{"ProjectName", fitting[0]},
+                          {"From", fitting[1]},
+                          {"To", fitting[2]},
+                          {"ConstOptionOneLabel", longNames[3]},
+                          {"ConstOptionTwoLabel", longNames[4]},
+                          {"MaintOptionOneLabel", maintOne},
+                          {"MaintOptionTwoLabel", maintTwo},
+                          {"MaintOptionThreeLabel", fitting[3]},
+                          {"SurfaceOptionTwoLabel", surface}};
+    // The names go into the record as the windows' saves leave it, each time before a print.
+    auto writeNames = [&] {
+        for (const auto& [field, name] : names) setField(field, name);
+    };
+    enterProject(0);
+    entry().SaveEntries();
+    writeNames();
+    main().ResetOptionLabels();
+    entry().ChkHighMaintenance->click();
+
+    struct Case {
+        ReportId id;
+        int surface;
+        bool custom;
+    };
+    const Case cases[] = {{R::DefaultACAG, 0, false},
+                          {R::DefaultACAC, 1, false},
+                          {R::CustomACAG, 0, true},
+                          {R::CustomACAC, 1, true},
+                          {R::CustomACAC, 2, true}};
+    for (const Case& c : cases) {
+        const ReportLayout& layout = Layout(c.id);
+        SCOPED_TRACE(layout.name.toStdString() + " " + QString::number(c.surface).toStdString());
+        UserActivates(&main());
+        pick(entry().CbxSurfaceTwo, c.surface);
+        if (entry().ChkCustomMaintenance->Value() != (c.custom ? 1 : 0))
+            entry().ChkCustomMaintenance->click();
+        if (c.custom) {
+            entry().SaveEntries();
+            Recordset& rst = c.id == R::CustomACAG ? main().rstCustomACAG : main().rstCustomACAC;
+            customRow(rst, {{"OptOneZero", maintOne},
+                            {"OptOneZeroYear", 12},
+                            {"OptOneZeroDepth", 35},
+                            {"OptOneZeroInflated", 9876543},
+                            {"OptOneZeroValue", 1234567},
+                            {"OptOneOne", "Moss"},
+                            {"OptOneOneYear", 18},
+                            {"OptTwoZero", maintTwo},
+                            {"OptTwoZeroYear", 25},
+                            {"OptTwoZeroDepth", 100},
+                            {"OptTwoZeroInflated", 55555},
+                            {"OptTwoTotalValue", 98765432}});
+        } else {
+            calculate();
+        }
+        writeNames();
+        const QString pdf = printToPdf(layout.name + QString::number(c.surface));
+        const DisplayList list = RenderReport(
+            layout, main().DataEnv.Read(main().dbVORN, layout.command), LongDateText(Today()));
+        const std::vector<Word> words = Words(pdf);
+        ASSERT_FALSE(words.empty());
+
+        // A word's box spans its font's height, a point or so more than its ink: the custom
+        // asphalt report's "Depth" and "% Area" heads, 9 points apart, share that much.
+        for (size_t a = 0; a < words.size(); ++a) {
+            for (size_t b = a + 1; b < words.size(); ++b) {
+                const Word& p = words[a];
+                const Word& q = words[b];
+                const double across = std::min(p.right, q.right) - std::max(p.left, q.left);
+                const double down = std::min(p.bottom, q.bottom) - std::max(p.top, q.top);
+                EXPECT_FALSE(across > 1 && down > 40)
+                    << p.text.toStdString() << " and " << q.text.toStdString();
+            }
+        }
+        // A word's height in twips for each point of its size, from a caption that fits.
+        double perPoint = 0;
+        for (const Word& w : words)
+            if (w.text == "MATERIALS") perPoint = (w.bottom - w.top) / 9;
+        ASSERT_GT(perPoint, 0);
+        // The words printed in a text's box: on its line, starting inside it.
+        auto wordsIn = [&](const PlacedText& t) {
+            std::vector<Word> in;
+            for (const Word& w : words) {
+                const double middle = (w.top + w.bottom) / 2 - 720;
+                const double left = w.left - 1440;
+                if (middle > t.box.top() && middle < t.box.bottom() && left > t.box.left() - 15 &&
+                    left < t.box.right())
+                    in.push_back(w);
+            }
+            return in;
+        };
+        int longSeen = 0;
+        for (const PlacedText& t : list.texts) {
+            SCOPED_TRACE(t.text.toStdString());
+            const std::vector<Word> in = wordsIn(t);
+            QStringList printed;
+            for (const Word& w : in) printed << w.text;
+            if (longNames.contains(t.text)) {
+                ++longSeen;
+                ASSERT_FALSE(in.empty());
+                for (const Word& w : in) {
+                    EXPECT_LE(w.right - 1440, t.box.right() + 10) << w.text.toStdString();
+                    EXPECT_LT(w.bottom - w.top, perPoint * t.font.pointSize * 0.98);
+                    EXPECT_GT(w.bottom - w.top, perPoint * 5.9);
+                }
+                const QString shown = printed.join(' ');
+                EXPECT_TRUE(shown == t.text || (shown.endsWith(QChar(0x2026)) &&
+                                                t.text.startsWith(shown.chopped(1).trimmed())))
+                    << shown.toStdString();
+                continue;
+            }
+            // Every other text prints whole; a figure and a name that fits at its own size.
+            const QStringList expected = t.text.split(' ', Qt::SkipEmptyParts);
+            EXPECT_EQ(printed.mid(0, expected.size()), expected);
+            if (t.fit == ReportFit::Whole || fitting.contains(t.text)) {
+                for (const Word& w : in)
+                    EXPECT_NEAR(w.bottom - w.top, perPoint * t.font.pointSize, perPoint * 0.15);
+            }
+        }
+        EXPECT_GE(longSeen, 4);
+    }
 }
 
 TEST_F(PrintReportTest, EachPrintReadsTheRowAsStoredThen) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
@@ -113,6 +114,56 @@ TEST(ReportRender, PaintingAlignsRightAgainstTheBoxEdgeAndDrawsTheLines) {
     EXPECT_LE(vertical.width(), 4);
 }
 
+TEST(ReportRender, ANameWiderThanItsBoxIsDrawnSmallerThenCutAFigureNever) {
+    QImage device(1, 1, QImage::Format_RGB32);  // 1200 dots per inch, as a printer
+    device.setDotsPerMeterX(47244);
+    device.setDotsPerMeterY(47244);
+    const double perTwip = 1200.0 / 1440;
+    const QString name = R"(Micro Surfacing & "Rut" Fill With Polymer Oil)";
+    struct Case {
+        QString text;
+        ReportFont font;
+        int width;  // twips
+        ReportFit fit;
+        double smallest, largest;  // the size it prints at
+        bool cut;
+    };
+    const Case cases[] = {
+        {"Fog Seal", {9}, 1545, ReportFit::Shrink, 9, 9, false},
+        // A little too wide: a little smaller.
+        {"Aggregate Base Course", {9}, 1875, ReportFit::Shrink, 8.5, 8.9, false},
+        {name, {9, true}, 3090, ReportFit::Shrink, 6.5, 8, false},
+        // Too wide at the smallest size: cut.
+        {name, {9}, 2025, ReportFit::Shrink, 6, 6, true},
+        {name, {9, false, true}, 600, ReportFit::Shrink, 6, 6, true},
+        // A figure prints whole, however wide.
+        {"$100,000,000,000", {9, true}, 600, ReportFit::Whole, 9, 9, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.toStdString() + " in " + std::to_string(c.width));
+        const PlacedText t{QRectF(0, 0, c.width, 240), c.text, c.font, ReportAlign::Left, c.fit};
+        const FittedText f = FitText(t, c.width * perTwip, &device);
+        EXPECT_GE(f.font.pointSizeF(), c.smallest);
+        EXPECT_LE(f.font.pointSizeF(), c.largest);
+        EXPECT_EQ(f.font.bold(), c.font.bold);
+        EXPECT_EQ(f.font.italic(), c.font.italic);
+        if (c.cut) {
+            ASSERT_TRUE(f.text.endsWith(QChar(0x2026))) << f.text.toStdString();
+            EXPECT_TRUE(c.text.startsWith(f.text.chopped(1)));
+        } else {
+            EXPECT_EQ(f.text, c.text);
+        }
+        if (c.fit == ReportFit::Whole) continue;
+        EXPECT_LE(QFontMetricsF(f.font, &device).horizontalAdvance(f.text), c.width * perTwip);
+        // Drawn at the largest tenth of a point that fits.
+        if (!c.cut && f.font.pointSizeF() < c.font.pointSize) {
+            QFont larger = f.font;
+            larger.setPointSizeF(f.font.pointSizeF() + 0.1);
+            EXPECT_GT(QFontMetricsF(larger, &device).horizontalAdvance(c.text), c.width * perTwip);
+        }
+    }
+}
+
 TEST(ReportLayouts, EachFitsALetterPageAndNamesOnlyFieldsOfItsTables) {
     for (ReportId id : kAll) {
         const ReportLayout& l = Layout(id);
@@ -133,6 +184,40 @@ TEST(ReportLayouts, EachFitsALetterPageAndNamesOnlyFieldsOfItsTables) {
                         schema::Table(l.resultsTable).Find(field))
                 << field.toStdString();
         }
+    }
+}
+
+// Captions and the boxes of names fit themselves to their boxes; figures print whole.
+TEST(ReportLayouts, NamesAndCaptionsFitTheirBoxesFiguresPrintWhole) {
+    const QStringList names = {"ProjectName",
+                               "From",
+                               "To",
+                               "SurfaceTwo",
+                               "ConstOptionOneLabel",
+                               "ConstOptionTwoLabel",
+                               "Maintenance",
+                               "SurfaceOptionTwoLabel",
+                               "MaintOptionOneLabel",
+                               "MaintOptionTwoLabel",
+                               "MaintOptionThreeLabel"};
+    const QRegularExpression activity(
+        "^Opt(One|Two)(Zero|One|Two|Three|Four|Five|Six|Seven|Eight)$");
+    for (ReportId id : kAll) {
+        const ReportLayout& l = Layout(id);
+        SCOPED_TRACE(l.name.toStdString());
+        int shrinking = 0;
+        for (const ReportBand* band : {&l.header, &l.detail, &l.footer}) {
+            for (const ReportItem& item : band->items) {
+                const bool name =
+                    item.kind == ReportItem::Kind::Text ||
+                    (item.kind == ReportItem::Kind::Value &&
+                     (names.contains(item.text) || activity.match(item.text).hasMatch()));
+                EXPECT_EQ(item.fit, name ? ReportFit::Shrink : ReportFit::Whole)
+                    << item.text.toStdString();
+                shrinking += item.fit == ReportFit::Shrink && item.kind == ReportItem::Kind::Value;
+            }
+        }
+        EXPECT_GE(shrinking, 8);
     }
 }
 
