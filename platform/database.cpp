@@ -50,7 +50,8 @@ class Statement {
         const QByteArray text = sql.toUtf8();
         if (sqlite3_prepare_v2(db, text.constData(), int(text.size()), &stmt_, nullptr) !=
             SQLITE_OK) {
-            throw DbError(QStringLiteral("SQL failed: %1: %2").arg(sql, ErrorText(db)));
+            throw DbError(QStringLiteral("SQL failed: %1: %2").arg(sql, ErrorText(db)),
+                          sqlite3_extended_errcode(db));
         }
         sql_ = sql;
     }
@@ -96,7 +97,8 @@ class Statement {
             }
         }
         if (rc != SQLITE_OK) {
-            throw DbError(QStringLiteral("SQL failed: %1: %2").arg(sql_, ErrorText(db_)));
+            throw DbError(QStringLiteral("SQL failed: %1: %2").arg(sql_, ErrorText(db_)),
+                          sqlite3_extended_errcode(db_));
         }
     }
 
@@ -105,7 +107,8 @@ class Statement {
         const int rc = sqlite3_step(stmt_);
         if (rc == SQLITE_ROW) return true;
         if (rc == SQLITE_DONE) return false;
-        throw DbError(QStringLiteral("SQL failed: %1: %2").arg(sql_, ErrorText(db_)));
+        throw DbError(QStringLiteral("SQL failed: %1: %2").arg(sql_, ErrorText(db_)),
+                      sqlite3_extended_errcode(db_));
     }
 
     QVariant Column(int index) const {
@@ -151,7 +154,8 @@ void Exec(sqlite3* db, const QString& sql) {
     if (rc != SQLITE_OK) {
         const QString text = message ? QString::fromUtf8(message) : ErrorText(db);
         sqlite3_free(message);
-        throw DbError(QStringLiteral("SQL failed: %1: %2").arg(sql, text));
+        throw DbError(QStringLiteral("SQL failed: %1: %2").arg(sql, text),
+                      sqlite3_extended_errcode(db));
     }
 }
 
@@ -170,7 +174,8 @@ std::shared_ptr<detail::Connection> OpenConnection(const QString& path, int flag
     const int rc = sqlite3_open_v2(uri.toUtf8().constData(), &conn->db, openFlags, nullptr);
     if (rc != SQLITE_OK) {
         const QString why = ErrorText(conn->db);
-        throw DbError(QStringLiteral("Cannot open the database \"%1\": %2").arg(path, why));
+        throw DbError(QStringLiteral("Cannot open the database \"%1\": %2").arg(path, why),
+                      conn->db ? sqlite3_extended_errcode(conn->db) : rc);
     }
     sqlite3_extended_result_codes(conn->db, 1);
     sqlite3_busy_timeout(conn->db, 2000);
@@ -205,7 +210,7 @@ Database Database::Open(const QString& path, Mode mode) {
         db.QueryValue(QStringLiteral("SELECT count(*) FROM sqlite_master"));
     } catch (const DbError& e) {
         db.Close();
-        throw DbError(QStringLiteral("\"%1\" is no database: %2").arg(path, e.Message()));
+        throw DbError(QStringLiteral("\"%1\" is no database: %2").arg(path, e.Message()), e.Code());
     }
     return db;
 }
@@ -367,14 +372,15 @@ void Database::Attach(const QString& path, const QString& alias, Mode mode) {
     try {
         st.Step();
     } catch (const DbError& e) {
-        throw DbError(QStringLiteral("Cannot open the database \"%1\": %2").arg(path, e.Message()));
+        throw DbError(QStringLiteral("Cannot open the database \"%1\": %2").arg(path, e.Message()),
+                      e.Code());
     }
     ++c.generation;
     try {
         QueryValue(QStringLiteral("SELECT count(*) FROM %1.sqlite_master").arg(QuoteName(alias)));
     } catch (const DbError& e) {
         Detach(alias);
-        throw DbError(QStringLiteral("\"%1\" is no database: %2").arg(path, e.Message()));
+        throw DbError(QStringLiteral("\"%1\" is no database: %2").arg(path, e.Message()), e.Code());
     }
 }
 

@@ -21,8 +21,15 @@ namespace orv {
 class DbError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
-    explicit DbError(const QString& message) : std::runtime_error(message.toStdString()) {}
+    explicit DbError(const QString& message, int code = 0)
+        : std::runtime_error(message.toStdString()), code_(code) {}
     QString Message() const { return QString::fromStdString(what()); }
+    // The engine's extended result code when the engine refused (SQLITE_BUSY, ...); 0 for
+    // failures found outside it.
+    int Code() const { return code_; }
+
+  private:
+    int code_ = 0;
 };
 
 namespace detail {

@@ -1,6 +1,7 @@
 #include "store/project_store.h"
 
 #include <fcntl.h>
+#include <sqlite3.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,10 +9,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryFile>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 
 #include "store/schema.h"
 
@@ -29,6 +32,52 @@ void RemoveWithCompanions(const QString& path) {
     for (const QString& s : kCompanionSuffixes) QFile::remove(path + s);
 }
 
+// Removes the companion files beside `path`; DbError names one that stays.
+void RemoveCompanions(const QString& path) {
+    for (const QString& s : kCompanionSuffixes) {
+        QFile::remove(path + s);
+        if (QFileInfo::exists(path + s))
+            throw DbError(QStringLiteral("Cannot delete \"%1\"").arg(path + s));
+    }
+}
+
+// When this process started, taken as the program loads: before any Save it makes.
+const timespec kProcessStart = [] {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return now;
+}();
+
+// The temporary file a Save of the file `name` writes first, in the target's folder.
+QString TemporaryTemplate(const QString& name) { return QStringLiteral(".%1.XXXXXX").arg(name); }
+
+// Removes what Saves of `name` in `folder` left when their process ended inside them: the
+// temporary files of TemporaryTemplate older than this process, each empty or a database,
+// with their companion files. Anything else stays, and so does what cannot be removed.
+void RemoveLeftTemporaries(const QString& folder, const QString& name) {
+    const QRegularExpression pattern(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(QStringLiteral(".%1.").arg(name)) +
+        QStringLiteral("[A-Za-z0-9]{6}")));
+    const QDir dir(folder);
+    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        if (!pattern.match(entry).hasMatch()) continue;
+        const QString file = dir.filePath(entry);
+        struct stat st {};
+        if (::lstat(QFile::encodeName(file).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        const bool older = st.st_mtim.tv_sec < kProcessStart.tv_sec ||
+                           (st.st_mtim.tv_sec == kProcessStart.tv_sec &&
+                            st.st_mtim.tv_nsec < kProcessStart.tv_nsec);
+        if (!older) continue;
+        QFile f(file);
+        if (!f.open(QIODevice::ReadOnly)) continue;
+        const QByteArray head = f.read(16);
+        f.close();
+        if (!head.isEmpty() && head != QByteArray("SQLite format 3", 16)) continue;
+        RemoveWithCompanions(file);
+    }
+}
+
 // Whether one stored value can be read as a field of this kind.
 bool HoldsKind(const QVariant& v, schema::Kind kind) {
     const int type = v.typeId();
@@ -42,6 +91,30 @@ struct Problem {
     QString reason;
     QString detail;
 };
+
+// Why the engine, with result `code`, cannot read the database at `path` when the cause is
+// another program: a lock it holds on the file, or changes it left unfinished in a
+// companion file. A read-only open refuses such changes rather than finish them into the
+// file, so the file stays as it was.
+std::optional<QString> OtherProgramReason(const QString& path, int code) {
+    if ((code & 0xff) == SQLITE_BUSY)
+        return QStringLiteral("it is in use by another program; close it there and try again");
+    QString companion;
+    switch (code) {
+        case SQLITE_READONLY_ROLLBACK:
+            companion = QStringLiteral("-journal");
+            break;
+        case SQLITE_READONLY_RECOVERY:
+        case SQLITE_READONLY_CANTINIT:
+        case SQLITE_READONLY_CANTLOCK:
+            companion = QStringLiteral("-wal");
+            break;
+        default:
+            return std::nullopt;
+    }
+    return QStringLiteral("another program left unfinished changes beside it (%1)")
+        .arg(QFileInfo(path).fileName() + companion);
+}
 
 // "column A" or "columns A, B".
 QString Columns(const QStringList& names) {
@@ -130,7 +203,9 @@ std::optional<Problem> CheckFile(const QString& path, bool rows) {
         db.Close();
         return why;
     } catch (const DbError& e) {
-        return Problem{QStringLiteral("it is not a project file"), e.Message()};
+        return Problem{
+            OtherProgramReason(path, e.Code()).value_or(QStringLiteral("it is not a project file")),
+            e.Message()};
     }
 }
 
@@ -237,15 +312,11 @@ std::optional<QString> CheckTemplateFile(const QString& path) {
 
 void MakeWorkingCopy(const QString& templatePath, const QString& workPath) {
     if (std::optional<QString> why = CheckTemplateFile(templatePath)) throw DbError(*why);
-    RemoveWithCompanions(workPath);
+    QFile::remove(workPath);
     if (QFileInfo::exists(workPath)) {
         throw DbError(QStringLiteral("Cannot delete the old working file \"%1\"").arg(workPath));
     }
-    for (const QString& s : kCompanionSuffixes) {
-        if (QFileInfo::exists(workPath + s)) {
-            throw DbError(QStringLiteral("Cannot delete \"%1\"").arg(workPath + s));
-        }
-    }
+    RemoveCompanions(workPath);
     QFile source(templatePath);
     if (!source.copy(workPath)) {
         throw DbError(QStringLiteral("Cannot copy the project template \"%1\" to \"%2\": %3")
@@ -314,10 +385,10 @@ void WriteProjectFile(Database& work, const QString& targetPath,
         throw DbError(QStringLiteral("A project file cannot be written inside a transaction"));
     }
 
+    RemoveLeftTemporaries(folder, target.fileName());
     QString temporary;
     {
-        QTemporaryFile file(QDir(folder).filePath(QStringLiteral(".") + target.fileName() +
-                                                  QStringLiteral(".XXXXXX")));
+        QTemporaryFile file(QDir(folder).filePath(TemporaryTemplate(target.fileName())));
         if (!file.open()) {
             throw ProjectFileError(QStringLiteral("its folder cannot be written to"),
                                    QStringLiteral("Cannot write in the folder \"%1\": %2")
@@ -366,6 +437,8 @@ void WriteProjectFile(Database& work, const QString& targetPath,
         ::chmod(QFile::encodeName(temporary).constData(), mode);
         SyncPath(temporary, false);
         step(WriteStep::Replace);
+        // The old file's companions would otherwise be taken as the new file's.
+        RemoveCompanions(absoluteTarget);
         if (::rename(QFile::encodeName(temporary).constData(),
                      QFile::encodeName(absoluteTarget).constData()) != 0) {
             throw DbError(
@@ -391,6 +464,11 @@ void WriteProjectFile(Database& work, const QString& targetPath,
         SyncPath(folder, true);
     } catch (const DbError& e) {
         throw ProjectFileError(QStringLiteral("it could not be written to the disk"), e.Message());
+    }
+    step(WriteStep::CheckSaved);
+    if (std::optional<Problem> why = CheckFile(absoluteTarget, true)) {
+        throw ProjectFileError(QStringLiteral("it does not open after saving: ") + why->reason,
+                               QStringLiteral("The saved file does not open: ") + why->detail);
     }
 }
 

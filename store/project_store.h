@@ -47,7 +47,10 @@ void MakeWorkingCopy(const QString& templatePath, const QString& workPath);
 
 // Why `path` is no project file, in the user's words; none when it is one: a database
 // holding the seven tables, each with exactly its columns (by name, in any order) and
-// exactly one row whose fields all hold a value of their kind.
+// exactly one row whose fields all hold a value of their kind. The file is opened only for
+// reading and never changed: one that another program holds locked, or beside which it
+// left unfinished changes ("-journal"), is refused with that reason. Committed changes
+// waiting in a "-wal" file are read as part of the file.
 std::optional<QString> CheckProjectFile(const QString& path);
 
 // Replaces the rows of the working tables by the rows of the project file at `path`,
@@ -57,7 +60,7 @@ std::optional<QString> CheckProjectFile(const QString& path);
 void CopyProjectIn(Database& work, const QString& path);
 
 // The steps of WriteProjectFile, for a test hook.
-enum class WriteStep { CopyTables, CheckFile, SyncFile, Replace };
+enum class WriteStep { CopyTables, CheckFile, SyncFile, Replace, CheckSaved };
 
 struct WriteProjectOptions {
     // A limit on the pages of the new file; 0 for none. A small limit makes the writing
@@ -69,9 +72,12 @@ struct WriteProjectOptions {
 
 // Writes the working copy's tables (every table TableNames lists) into a new project file
 // at `targetPath`: a new database under a temporary name in the target's folder, checked
-// with CheckProjectFile, flushed to disk, then renamed over the target. Throws
-// ProjectFileError with the reason on any failure; the temporary file is then removed and
-// an old target stays as it was. A target that is a folder or read-only is refused.
+// with CheckProjectFile, flushed to disk, then renamed over the target, whose companion
+// files ("-journal", "-wal", "-shm") are removed first, and checked once more as Open reads
+// it. Throws ProjectFileError with the reason on any failure; a failure before the rename
+// removes the temporary file and leaves an old target as it was. A target that is a folder
+// or read-only is refused. Temporary files of this target that an earlier process left in
+// the folder are removed.
 void WriteProjectFile(Database& work, const QString& targetPath,
                       const WriteProjectOptions& options = {});
 

@@ -8,6 +8,7 @@
 
 #include "inputs/fm_data_entry.h"
 #include "support/app_fixture.h"
+#include "support/other_program.h"
 
 using namespace orv;
 using namespace orv::test;
@@ -273,6 +274,78 @@ TEST_F(ProjectFilesTest, OpeningAFileThatIsNoProjectKeepsTheWorkingProject) {
     EXPECT_EQ(Bytes(path("junk.mdb")), junkBytes);
     open(good);
     EXPECT_EQ(name(), "Saved Again");
+}
+
+// What another SQLite program left beside a project neither undoes a Save nor makes the
+// saved project unreadable.
+TEST_F(ProjectFilesTest, WhatAnotherProgramLeftBesideAFileDoesNotSpoilASave) {
+    // Opens `file` after a New, so that nothing of it is in the working tables before.
+    auto reopen = [&](const QString& file) {
+        menu("MenuFileNew");
+        backend().answers = {MsgAnswer::No};
+        open(file);
+    };
+    // The messages other than the New's question whether to save.
+    auto errors = [&] {
+        QStringList texts;
+        for (auto& m : backend().messages)
+            if (m.title != "SAVE ??") texts << m.text;
+        return texts;
+    };
+
+    // Changes left in a "-wal" are read by Open, and do not come back over a Save.
+    const QString road = path("road.mdb");
+    saveAs(road);
+    test::LeaveUncheckpointedWal(road, "UPDATE VORN SET ProjectName = 'Changed Elsewhere'");
+    reopen(road);
+    EXPECT_EQ(name(), "Changed Elsewhere");
+    setName("Edited After Open");
+    menu("MenuFileSave");
+    reopen(road);
+    EXPECT_EQ(name(), "Edited After Open");
+    EXPECT_EQ(errors(), QStringList());
+
+    // A hot journal: Open refuses the file and says why; Save As over it gives a file
+    // that opens.
+    const QString crashed = path("crashed.mdb");
+    saveAs(crashed);
+    test::LeaveHotJournal(crashed, "UPDATE VORN SET ProjectName = 'Never Committed'");
+    open(crashed);
+    EXPECT_EQ(lastMessage().title, "Open File Error");
+    const QString refused = " Cannot Open File " + crashed +
+                            " As A VORN Project: another program left unfinished changes "
+                            "beside it (crashed.mdb-journal)";
+    setName("Saved Over A Journal");
+    backend().answers = {MsgAnswer::Yes};
+    saveAs(crashed);
+    reopen(crashed);
+    EXPECT_EQ(name(), "Saved Over A Journal");
+    EXPECT_EQ(errors(), QStringList({refused, crashed + " Already Exists. Overwrite ?? "}));
+}
+
+TEST_F(ProjectFilesTest, AFileLockedByAnotherProgramIsCalledInUse) {
+    const QString road = path("road.mdb");
+    setName("Locked Road");
+    saveAs(road);
+    menu("MenuFileNew");
+    const QStringList before = working();
+    backend().answers = {MsgAnswer::No};
+    {
+        test::OtherProgramLock lock(road, test::OtherProgramLock::Kind::Write);
+        testing::internal::CaptureStderr();
+        open(road);
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(lastMessage().title, "Open File Error");
+        EXPECT_EQ(lastMessage().text,
+                  " Cannot Open File " + road +
+                      " As A VORN Project: it is in use by another program; close it there "
+                      "and try again");
+        EXPECT_NE(err.find("database is locked"), std::string::npos) << err;
+        EXPECT_EQ(working(), before);
+    }
+    backend().answers = {MsgAnswer::No};
+    open(road);
+    EXPECT_EQ(name(), "Locked Road");
 }
 
 // A New that cannot write the working file says why; the project stays as it was.

@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "store/schema.h"
+#include "support/other_program.h"
 #include "support/temp_folder.h"
 
 namespace orv {
@@ -72,6 +73,7 @@ class ProjectStoreTest : public test::TempFolderTest {
         vorn.SetField("ProjectName", name);
         vorn.Update();
     }
+    QString ProjectName() { return Recordset(work_, "VORN").Text("ProjectName"); }
 
     QStringList FolderEntries() const {
         return QDir(folder()).entryList(
@@ -301,6 +303,135 @@ TEST_F(ProjectStoreTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
     EXPECT_THROW(WriteProjectFile(work_, path("dir.mdb")), DbError);
     EXPECT_THROW(WriteProjectFile(work_, path("no/such/folder.mdb")), DbError);
     EXPECT_EQ(FolderEntries(), QStringList({"VORN.mdb", "VORNTMP.mdb", "dir.mdb", "old.mdb"}));
+}
+
+// Changes another program committed into a "-wal" are part of the file; a Save replaces
+// the file together with them, so they cannot come back over the saved project.
+TEST_F(ProjectStoreTest, ChangesLeftInAWalAreReadAndASaveReplacesThem) {
+    const QString file = path("road.mdb");
+    SetProjectName("Before");
+    WriteProjectFile(work_, file);
+    test::LeaveUncheckpointedWal(file, "UPDATE VORN SET ProjectName = 'Changed Elsewhere'");
+    const QByteArray fileHash = FileHash(file);
+    const QByteArray walHash = FileHash(file + "-wal");
+
+    EXPECT_EQ(CheckProjectFile(file), std::nullopt);
+    CopyProjectIn(work_, file);
+    EXPECT_EQ(ProjectName(), "Changed Elsewhere");
+    EXPECT_EQ(FileHash(file), fileHash);
+    EXPECT_EQ(FileHash(file + "-wal"), walHash);
+
+    SetProjectName("Edited After Open");
+    WriteProjectFile(work_, file);
+    EXPECT_EQ(FolderEntries(), QStringList({"VORN.mdb", "VORNTMP.mdb", "road.mdb"}));
+    ResetProjectTables(work_);
+    CopyProjectIn(work_, file);
+    EXPECT_EQ(ProjectName(), "Edited After Open");
+}
+
+// A hot journal another program left is never rolled back into the chosen file: Open
+// refuses it unchanged, a Save over it leaves a file that opens, and a saved file that
+// does not open as Open reads it is reported.
+TEST_F(ProjectStoreTest, AHotJournalIsRefusedUnchangedAndASaveOverItOpens) {
+    const QString file = path("road.mdb");
+    const QString journal = file + "-journal";
+    const QString reason = "another program left unfinished changes beside it (road.mdb-journal)";
+    WriteProjectFile(work_, file);
+    test::LeaveHotJournal(file, "UPDATE VORN SET ProjectName = 'Never Committed'");
+    const QByteArray fileHash = FileHash(file);
+    const QByteArray journalHash = FileHash(journal);
+
+    EXPECT_EQ(CheckProjectFile(file), reason);
+    try {
+        CopyProjectIn(work_, file);
+        ADD_FAILURE() << "copied";
+    } catch (const ProjectFileError& e) {
+        EXPECT_EQ(e.Reason(), reason);
+    }
+    EXPECT_EQ(FileHash(file), fileHash);
+    EXPECT_EQ(FileHash(journal), journalHash);
+
+    SetProjectName("Saved Over");
+    WriteProjectFile(work_, file);
+    EXPECT_EQ(FolderEntries(), QStringList({"VORN.mdb", "VORNTMP.mdb", "road.mdb"}));
+    CopyProjectIn(work_, file);
+    EXPECT_EQ(ProjectName(), "Saved Over");
+
+    // Another program leaves a journal beside the file just after it was replaced.
+    WriteProjectOptions late;
+    late.beforeStep = [&](WriteStep s) {
+        if (s == WriteStep::CheckSaved) test::LeaveHotJournal(file, "DELETE FROM VORN");
+    };
+    try {
+        WriteProjectFile(work_, file, late);
+        ADD_FAILURE() << "saved";
+    } catch (const ProjectFileError& e) {
+        EXPECT_EQ(e.Reason(), "it does not open after saving: " + reason);
+    }
+}
+
+TEST_F(ProjectStoreTest, AFileLockedByAnotherProgramIsCalledInUse) {
+    const QString file = path("road.mdb");
+    SetProjectName("Committed");
+    WriteProjectFile(work_, file);
+    ResetProjectTables(work_);
+    using Kind = test::OtherProgramLock::Kind;
+    const std::optional<QString> inUse =
+        QString("it is in use by another program; close it there and try again");
+    struct Case {
+        const char* what;
+        Kind kind;
+        std::optional<QString> reason;
+    };
+    for (const Case& c :
+         {Case{"write lock", Kind::Write, inUse}, Case{"whole-file lock", Kind::WholeFile, inUse},
+          // Readers may read while a writer prepares its change.
+          Case{"pending change", Kind::PendingChange, std::nullopt}}) {
+        SCOPED_TRACE(c.what);
+        test::OtherProgramLock lock(file, c.kind);
+        EXPECT_EQ(CheckProjectFile(file), c.reason);
+        if (!c.reason) {
+            CopyProjectIn(work_, file);
+            EXPECT_EQ(ProjectName(), "Committed");
+        }
+    }
+    EXPECT_EQ(CheckProjectFile(file), std::nullopt);
+}
+
+// A Save removes the temporary files that Saves of the same target left when their
+// process ended inside them, and nothing of anyone else.
+TEST_F(ProjectStoreTest, ASaveRemovesTemporariesOfItsTargetLeftByAnEarlierProcess) {
+    const QDateTime hourAgo = QDateTime::currentDateTime().addSecs(-3600);
+    auto make = [&](const QString& name, const QByteArray& content, bool old) {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+        f.flush();
+        if (old) ASSERT_TRUE(f.setFileTime(hourAgo, QFileDevice::FileModificationTime));
+    };
+    QFile tmpl(templatePath_);
+    ASSERT_TRUE(tmpl.open(QIODevice::ReadOnly));
+    const QByteArray database = tmpl.readAll();
+    make(".road.mdb.AbCdEf", database, true);           // left by a killed Save
+    make(".road.mdb.AbCdEf-journal", "journal", true);  // and its journal
+    make(".road.mdb.QwErTy", "", true);                 // killed just after it was made
+    const QStringList stay = {
+        ".road.mdb.GhIjKl",   // younger than this process: a Save running now
+        ".road.mdb.MnOpQr",   // no database: another program's
+        ".other.mdb.StUvWx",  // another target's
+        ".road.mdb.swp",      // another kind of name
+        "road.mdb.AbCdEf",
+    };
+    make(stay[0], database, false);
+    make(stay[1], "an editor's file", true);
+    for (const QString& name : stay.mid(2)) make(name, database, true);
+
+    WriteProjectFile(work_, path("road.mdb"));
+    QStringList expected = stay + QStringList{"VORN.mdb", "VORNTMP.mdb", "road.mdb"};
+    expected.sort();
+    QStringList entries = FolderEntries();
+    entries.sort();
+    EXPECT_EQ(entries.join(' ').toStdString(), expected.join(' ').toStdString());
 }
 
 TEST_F(ProjectStoreTest, WriteIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
