@@ -425,8 +425,12 @@ void FmDataEntry::SaveEntries() {
     text("ProjectName", TbxName);
     text("From", TbxFrom);
     text("To", TbxTo);
-    if (accepted(CbxMonth) && accepted(CbxYear))
-        set("ProjectDate", ProjectDateText(CbxMonth->Text(), CbxYear->Text()));
+    // A month or year the check would correct leaves that part of the stored date.
+    if (accepted(CbxMonth) || accepted(CbxYear)) {
+        const MonthYearTexts stored = ShownProjectDate(r.Text(QStringLiteral("ProjectDate")));
+        set("ProjectDate", ProjectDateText(accepted(CbxMonth) ? CbxMonth->Text() : stored.month,
+                                           accepted(CbxYear) ? CbxYear->Text() : stored.year));
+    }
     if (accepted(CbxAnalysisPeriod)) {
         set("AnalysisPeriod",
             AnalysisPeriodIndex(AnalysisPeriodEntries(), CbxAnalysisPeriod->Text(),

@@ -106,6 +106,7 @@ TEST_F(TypingKeptTest, LeavingAWindowStoresNoTextItsCheckWouldCorrect) {
         {"TbxInflationRate", "InflationRate", "25", 0},
         {"TbxInterestRate", "InterestRate", "-4", 0},
         {"CbxMonth", "ProjectDate", "mar", "Jan-2001"},  // as an earlier leave stored it
+        {"CbxYear", "ProjectDate", "2021", "Jan-2001"},
         {"CbxSalvageTwo", "SalvageTwo", "10", "10"},
         {"CbxAnalysisPeriod", "AnalysisText", "35", "30"},
     };
@@ -117,6 +118,12 @@ TEST_F(TypingKeptTest, LeavingAWindowStoresNoTextItsCheckWouldCorrect) {
         expectRow(record(), {{c.field, c.stored}});
     }
     EXPECT_EQ(record().Number("AnalysisPeriod"), 1);
+    // A stored year that is no entry stays beside a month picked in the window.
+    setField("ProjectDate", "Mar-2025");
+    backToEntry();
+    pick(w.CbxMonth, 3);
+    showCosts();
+    EXPECT_EQ(record().Text("ProjectDate"), "Apr-2025");
     EXPECT_TRUE(backend().messages.empty());
 
     // Within the window, leaving the box runs its check with its message.
