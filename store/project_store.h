@@ -47,8 +47,7 @@ void MakeWorkingCopy(const QString& templatePath, const QString& workPath);
 
 // Why `path` is no project file, in the user's words; none when it is one: a database
 // holding the seven tables, each with exactly its columns (by name, in any order) and
-// exactly one row whose fields all hold a value of their kind, every number within its
-// bound (store/stored_bounds.h).
+// exactly one row whose fields all hold a value of their kind.
 std::optional<QString> CheckProjectFile(const QString& path);
 
 // Replaces the rows of the working tables by the rows of the project file at `path`,
