@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/format.h"
+#include "common/number_bounds.h"
 
 namespace orv {
 
@@ -12,6 +13,10 @@ double BoxNumber(const QString& text) {
 }
 
 // ---- Field checks
+
+bool Accepts(const FieldCheck& check, const QString& text) {
+    return !check.message && (!check.newText || *check.newText == text);
+}
 
 FieldCheck CheckApostrophe(const QString& text, const QString& message) {
     if (!text.contains(QLatin1Char('\''))) return {};
@@ -29,8 +34,8 @@ const RangeRule& RangeRuleOf(RangeBox box) {
                                   QStringLiteral("Width Must Be Between 0 and 100,000 ft"), kEmpty};
     static const RangeRule kDepth{kZero, 99, kDepthMessage, kZero};
     static const RangeRule kSubgradeTwo{kZero, 100, kDepthMessage, kZero};
-    static const RangeRule kConstOne{kZero, std::nullopt, kConstMessage, kZero};
-    static const RangeRule kConstTwo{kEmpty, std::nullopt, kConstMessage, kEmpty};
+    static const RangeRule kConstOne{kZero, bounds::kDepth, kConstMessage, kZero};
+    static const RangeRule kConstTwo{kEmpty, bounds::kDepth, kConstMessage, kEmpty};
     static const RangeRule kInflation{
         kEmpty, 20, QStringLiteral("Inflation Rate must be between 0 and 20 %"), kEmpty};
     static const RangeRule kInterest{
@@ -64,8 +69,7 @@ FieldCheck CheckRange(RangeBox box, const QString& text) {
     const RangeRule& rule = RangeRuleOf(box);
     const auto value = NumberTextValue(text);
     if (!value) return {false, std::nullopt, rule.notANumber};
-    if (*value < 0 || (rule.upper && *value > *rule.upper))
-        return {false, rule.message, rule.rejected};
+    if (*value < 0 || *value > rule.upper) return {false, rule.message, rule.rejected};
     return {};
 }
 
@@ -92,11 +96,15 @@ std::optional<int> ListFallback(const QStringList& entries, const QString& text)
     return 0;
 }
 
+bool ListAccepts(const QStringList& entries, const QString& text) {
+    return !ListFallback(entries, text);
+}
+
 FieldCheck CheckCost(const QString& text) {
     static const QString kZeroCost = QStringLiteral("0.00");
     const auto value = NumberTextValue(text);
     if (!value) return {false, std::nullopt, kZeroCost};
-    if (*value > 999.99) return {false, kCostMessage, kZeroCost};
+    if (*value > 999.99 || *value < -bounds::kUnitCost) return {false, kCostMessage, kZeroCost};
     return {};
 }
 

@@ -39,6 +39,10 @@ struct FieldCheck {
     std::optional<QString> newText;
 };
 
+// Whether a check leaves `text` as it stands, without a message. A window that is left
+// stores a box only then; otherwise the record keeps its value.
+bool Accepts(const FieldCheck& check, const QString& text);
+
 // The apostrophe check of the name and limit boxes: a text holding "'" brings `message`
 // and ends empty.
 FieldCheck CheckApostrophe(const QString& text, const QString& message);
@@ -60,8 +64,8 @@ enum class RangeBox {
 };
 
 struct RangeRule {
-    QString notANumber;           // the text of a box that fails the number test
-    std::optional<double> upper;  // none: no upper bound
+    QString notANumber;  // the text of a box that fails the number test
+    double upper = 0;
     QString message;
     QString rejected;  // the text of a box whose number is out of range
 };
@@ -69,7 +73,9 @@ struct RangeRule {
 const RangeRule& RangeRuleOf(RangeBox box);
 
 // A text that is no number becomes the box's not-a-number text without a message; a
-// number below 0 or above the bound brings the box's message and its rejected text.
+// number below 0 or above the bound brings the box's message and its rejected text. The
+// construction options, which have no bound of their own, take the largest depth
+// (common/number_bounds.h).
 FieldCheck CheckRange(RangeBox box, const QString& text);
 
 // The area caption after a length or width has passed: the product shown with "###,###"
@@ -82,9 +88,12 @@ std::optional<QString> AreaCaption(const QString& lengthText, const QString& wid
 std::optional<int> ListFallback(const QStringList& entries, const QString& text);
 // The index of the first entry equal to the text; -1 when none is.
 int EntryIndex(const QStringList& entries, const QString& text);
+// Whether the list check leaves the text as it stands: the text equals an entry.
+bool ListAccepts(const QStringList& entries, const QString& text);
 
-// The unit cost check: no number gives "0.00" without a message; above 999.99 brings
-// the ceiling message and "0.00".
+// The unit cost check: no number gives "0.00" without a message; above 999.99, or below
+// the negative of the largest unit cost (common/number_bounds.h), brings the ceiling
+// message and "0.00".
 FieldCheck CheckCost(const QString& text);
 
 // ---- The lists of the data entry window

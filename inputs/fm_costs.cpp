@@ -192,7 +192,10 @@ void FmCosts::ResetEntries() {
 void FmCosts::SaveEntries() {
     Recordset& r = main_.rstVORN;
     r.Edit();
-    for (const CostBox& c : boxes_) r.SetField(c.field, StoredCost(c.box->Text()));
+    for (const CostBox& c : boxes_) {
+        const QString text = c.box->Text();
+        if (Accepts(CheckCost(text), text)) r.SetField(c.field, StoredCost(text));
+    }
     r.Update();
 }
 

@@ -21,7 +21,8 @@ class FmCosts : public Form {
 
     // Reloads the 26 boxes and the six name labels from the project record.
     void ResetEntries();
-    // Writes the 26 boxes into the project record.
+    // Writes into the project record each of the 26 boxes whose check accepts its text as
+    // it stands; a box the check would correct leaves its field as it was.
     void SaveEntries();
 
     void Form_Load() override;

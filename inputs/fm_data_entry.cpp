@@ -411,34 +411,52 @@ void FmDataEntry::SaveEntries() {
     auto set = [&r](const char* field, const QVariant& v) {
         r.SetField(QString::fromLatin1(field), v);
     };
+    // A box or list is stored only when its check accepts what it shows; the comparison
+    // list is checked at every change, so what it shows has passed.
+    auto text = [&](const char* field, TextBox* box) {
+        if (Accepts(CheckApostrophe(box->Text(), QString()), box->Text())) set(field, box->Text());
+    };
+    auto range = [&](const char* field, TextBox* box, RangeBox rule,
+                     double (*stored)(const QString&)) {
+        if (Accepts(CheckRange(rule, box->Text()), box->Text())) set(field, stored(box->Text()));
+    };
+    auto accepted = [](const ComboBox* list) { return ListAccepts(list->Entries(), list->Text()); };
     r.Edit();
-    set("ProjectName", TbxName->Text());
-    set("From", TbxFrom->Text());
-    set("To", TbxTo->Text());
-    set("ProjectDate", ProjectDateText(CbxMonth->Text(), CbxYear->Text()));
-    set("AnalysisPeriod", AnalysisPeriodIndex(AnalysisPeriodEntries(), CbxAnalysisPeriod->Text(),
-                                              CbxAnalysisPeriod->ListIndex()));
-    set("AnalysisText", CbxAnalysisPeriod->Text());
-    set("Length", StoredWhole(TbxLength->Text()));
-    set("Width", StoredWhole(TbxWidth->Text()));
+    text("ProjectName", TbxName);
+    text("From", TbxFrom);
+    text("To", TbxTo);
+    // A month or year the check would correct leaves that part of the stored date.
+    if (accepted(CbxMonth) || accepted(CbxYear)) {
+        const MonthYearTexts stored = ShownProjectDate(r.Text(QStringLiteral("ProjectDate")));
+        set("ProjectDate", ProjectDateText(accepted(CbxMonth) ? CbxMonth->Text() : stored.month,
+                                           accepted(CbxYear) ? CbxYear->Text() : stored.year));
+    }
+    if (accepted(CbxAnalysisPeriod)) {
+        set("AnalysisPeriod",
+            AnalysisPeriodIndex(AnalysisPeriodEntries(), CbxAnalysisPeriod->Text(),
+                                CbxAnalysisPeriod->ListIndex()));
+        set("AnalysisText", CbxAnalysisPeriod->Text());
+    }
+    range("Length", TbxLength, RangeBox::Length, StoredWhole);
+    range("Width", TbxWidth, RangeBox::Width, StoredWhole);
     set("Area", StoredWhole(LblArea->Caption()));
-    set("SurfaceDepthOne", StoredOneDecimal(TbxSurfaceDepthOne->Text()));
-    set("BaseCourseOne", StoredOneDecimal(TbxBaseOne->Text()));
-    set("SubgradeOne", StoredOneDecimal(TbxSubgradeOne->Text()));
+    range("SurfaceDepthOne", TbxSurfaceDepthOne, RangeBox::SurfaceDepthOne, StoredOneDecimal);
+    range("BaseCourseOne", TbxBaseOne, RangeBox::BaseOne, StoredOneDecimal);
+    range("SubgradeOne", TbxSubgradeOne, RangeBox::SubgradeOne, StoredOneDecimal);
     set("SubgradePrepOne", ChkSubgradePrepOne->Value());
     set("PavementFabricOne", ChkPavementFabricOne->Value());
-    set("ConstOptionOne", StoredOneDecimal(TbxConstOptionOne->Text()));
-    set("SalvageOne", CbxSalvageOne->Text());
+    range("ConstOptionOne", TbxConstOptionOne, RangeBox::ConstOptionOne, StoredOneDecimal);
+    if (accepted(CbxSalvageOne)) set("SalvageOne", CbxSalvageOne->Text());
     set("SurfaceTwo", CbxSurfaceTwo->Text());
-    set("SurfaceDepthTwo", StoredOneDecimal(TbxSurfaceDepthTwo->Text()));
-    set("BaseCourseTwo", StoredOneDecimal(TbxBaseTwo->Text()));
-    set("SubgradeTwo", StoredOneDecimal(TbxSubgradeTwo->Text()));
+    range("SurfaceDepthTwo", TbxSurfaceDepthTwo, RangeBox::SurfaceDepthTwo, StoredOneDecimal);
+    range("BaseCourseTwo", TbxBaseTwo, RangeBox::BaseTwo, StoredOneDecimal);
+    range("SubgradeTwo", TbxSubgradeTwo, RangeBox::SubgradeTwo, StoredOneDecimal);
     set("SubgradePrepTwo", ChkSubgradePrepTwo->Value());
     set("PavementFabricTwo", ChkPavementFabricTwo->Value());
-    set("ConstOptionTwo", StoredOneDecimal(TbxConstOptionTwo->Text()));
-    set("SalvageTwo", CbxSalvageTwo->Text());
-    set("InflationRate", StoredOneDecimal(TbxInflationRate->Text()));
-    set("InterestRate", StoredOneDecimal(TbxInterestRate->Text()));
+    range("ConstOptionTwo", TbxConstOptionTwo, RangeBox::ConstOptionTwo, StoredOneDecimal);
+    if (accepted(CbxSalvageTwo)) set("SalvageTwo", CbxSalvageTwo->Text());
+    range("InflationRate", TbxInflationRate, RangeBox::InflationRate, StoredOneDecimal);
+    range("InterestRate", TbxInterestRate, RangeBox::InterestRate, StoredOneDecimal);
     const std::array<int, 4> flags = {ChkLowMaintenance->Value(), ChkModerateMaintenance->Value(),
                                       ChkHighMaintenance->Value(), ChkCustomMaintenance->Value()};
     set("LowMaintenance", flags[0]);

@@ -24,7 +24,8 @@ class FmDataEntry : public Form {
 
     // Reloads every field from the project record.
     void ResetEntries();
-    // Writes every field into the project record.
+    // Writes into the project record every field whose check accepts what its box or list
+    // shows as it stands; a field the check would correct keeps the record's value.
     void SaveEntries();
 
     void Form_Load() override;

@@ -16,7 +16,9 @@
 #include <cstring>
 #include <ctime>
 
+#include "common/number_bounds.h"
 #include "store/schema.h"
+#include "store/stored_bounds.h"
 
 namespace orv {
 
@@ -186,6 +188,27 @@ std::optional<Problem> CheckTables(Database& db, const QString& path, bool rows)
     return std::nullopt;
 }
 
+// The first number of the one row of each table beyond its bound (store/stored_bounds.h).
+std::optional<Problem> CheckStoredNumbers(Database& db, const QString& path) {
+    for (const schema::TableDef& def : schema::ProjectTables()) {
+        Recordset rs(db, def.name);
+        for (const schema::Column& c : def.columns) {
+            const std::optional<double> bound = StoredBound(def.name, c.name);
+            if (!bound) continue;
+            const QVariant v = rs.Field(c.name);
+            if (bounds::Within(StoredNumber(v), *bound)) continue;
+            const QString shown = v.typeId() == QMetaType::QString
+                                      ? QStringLiteral("\"%1\"").arg(v.toString())
+                                      : QString::number(v.toDouble(), 'g', 15);
+            const QString why =
+                QStringLiteral("field %1 of table %2 holds %3, which is out of range")
+                    .arg(c.name, def.name, shown);
+            return Problem{why, QStringLiteral("\"%1\": %2").arg(path, why)};
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<Problem> CheckFile(const QString& path, bool rows) {
     if (path.isEmpty()) return Problem{QStringLiteral("no file name was given"), QString()};
     const QFileInfo info(path);
@@ -200,6 +223,7 @@ std::optional<Problem> CheckFile(const QString& path, bool rows) {
     try {
         Database db = Database::Open(path, Database::Mode::ReadOnly);
         std::optional<Problem> why = CheckTables(db, path, rows);
+        if (!why && rows) why = CheckStoredNumbers(db, path);
         db.Close();
         return why;
     } catch (const DbError& e) {

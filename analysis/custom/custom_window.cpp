@@ -556,7 +556,9 @@ void CustomScheduleWindow::depthChanged(int o, int i) {
         if (reprice) ComputeRow(o, i);
         return;
     }
-    if (traits_.wholePercent && units->Caption() == kPercentUnits) {
+    // A depth beyond any a row can price goes to its range check at once.
+    if (DepthWithinBound(box->Text()) && traits_.wholePercent &&
+        units->Caption() == kPercentUnits) {
         // What the user types is rounded and checked when the box is left.
         if (!box->ProgramChange() || !traits_.roundPercentWrites) {
             if (reprice) ComputeRow(o, i);
@@ -575,7 +577,7 @@ void CustomScheduleWindow::depthLeft(int o, int i) {
     TextBox* box = Opt(o).Depth[i];
     Label* units = Opt(o).Units[i];
     if (traits_.wholePercent && units->Caption() == kPercentUnits && IsNumberText(box->Text())) {
-        box->SetText(WholePercentText(box->Text()));
+        if (DepthWithinBound(box->Text())) box->SetText(WholePercentText(box->Text()));
         if (auto message = DepthRangeMessage(box->Text(), units->Caption())) {
             MsgBox(*message, MsgStyle::Ok, kEntryErrorTitle);
             box->SetText(QString());

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/format.h"
+#include "common/number_bounds.h"
 
 namespace orv {
 
@@ -230,6 +231,10 @@ std::optional<QString> DepthRangeMessage(const QString& text, const QString& uni
     const double depth = ReadDepth(text);
     if (depth >= 0 && depth <= 100) return std::nullopt;
     return unitsCaption == kPercentUnits ? kSchedulePercentMessage : kScheduleDepthMessage;
+}
+
+bool DepthWithinBound(const QString& text) {
+    return bounds::Within(ReadDepth(text), bounds::kDepth);
 }
 
 // ---- The stored row

@@ -179,6 +179,9 @@ CheckResult CheckYear(const QString& text, double period);
 QString WholePercentText(const QString& text);
 // The range message of a depth outside 0..100, by the row's units caption.
 std::optional<QString> DepthRangeMessage(const QString& text, const QString& unitsCaption);
+// Whether a depth text is within the largest depth a row can price (common/number_bounds.h):
+// only such a depth is rounded or priced before its range check.
+bool DepthWithinBound(const QString& text);
 
 // ---- The stored row
 

@@ -190,6 +190,19 @@ TEST_F(CustomAcagTest, EntryChecksAndTheirMessages) {
     EXPECT_EQ(depth->Text(), "");
     type(depth, "-");
     EXPECT_EQ(depth->Text(), "");
+    // A pasted depth beyond any a row can price gets the same message, and the row stays
+    // priced: no failure.
+    for (const char* pasted : {"1e40", "-1e40", "1e9"}) {
+        SCOPED_TRACE(pasted);
+        before = messageCount();
+        focus(depth);
+        depth->selectAll();
+        depth->insert(pasted);
+        focus(w.Opt(0).Activity[2]);
+        EXPECT_EQ(depth->Text(), "");
+        ASSERT_EQ(messageCount(), before + 1);
+        EXPECT_EQ(lastMessage().text, "% Area Must Be Between 0 and 100%");
+    }
 
     // An "(in) Thick" row is checked at every change.
     focus(list);

@@ -6,6 +6,7 @@
 
 #include "analysis/custom/schedule_rules.h"
 #include "common/format.h"
+#include "common/number_bounds.h"
 #include "support/printers.h"
 
 using namespace orv;
@@ -62,6 +63,52 @@ TEST(CustomRules, AmountsBeyondSinglePrecisionAreErrors) {
     EXPECT_THROW(PriceRow(AsphaltActivities(), asphaltEntries(), "Overlay", "5", "99", "$ 0",
                           pricing(1e37, 30, {}, {{"OverlayCost", 999}})),
                  SingleRangeError);
+}
+
+// A project holding the largest numbers Open accepts prices every row and total within the
+// single range, whatever the signs of the rates, the years and the salvage.
+TEST(CustomRules, NumbersAtTheirBoundsPriceWithinTheSingleRange) {
+    using namespace bounds;
+    const QString depth = PlainNumberText(kDepth);
+    const QStringList entries = asphaltEntries();
+    for (const Rates rates : {Rates{kRate, kRate}, Rates{-kRate, -kRate}, Rates{kRate, -kRate}}) {
+        for (const double years : {kYears, -kYears}) {
+            for (const double salvage : {kPercent, -kPercent}) {
+                SCOPED_TRACE(testing::Message() << rates.inflation << "% " << rates.interest << "% "
+                                                << years << " years " << salvage << "%");
+                ConstructionInputs in;
+                in.area = kArea;
+                in.design = {kDepth, kDepth, kDepth, kWhole, kWhole, kDepth};
+                in.costs = {kUnitCost, kUnitCost, kUnitCost, kUnitCost, kUnitCost, kUnitCost};
+                in.salvagePercent = PlainNumberText(salvage);
+                in.analysisText = PlainNumberText(years);
+                in.rates = rates;
+                ConstructionBlock b;
+                ASSERT_NO_THROW(b = ComputeConstruction(in, CaptionForm{}));
+                // Every row priced in the last year of the longest period (or in the year
+                // as far before the start), the costliest rows first.
+                const PricingContext c{kArea, years, rates,
+                                       [](const QString&) { return kUnitCost; }};
+                std::array<QString, kCustomRows> inflated, value;
+                for (size_t k = 0; k < entries.size(); ++k) {
+                    RowPrice p;
+                    ASSERT_NO_THROW(p = PriceRow(AsphaltActivities(), entries, entries[k],
+                                                 PlainNumberText(years), depth, b.construction, c))
+                        << entries[k].toStdString();
+                    if (k < inflated.size()) {
+                        inflated[k] = p.inflatedCaption;
+                        value[k] = p.valueCaption;
+                    }
+                }
+                const RowPrice rebuilt = PriceRow(AsphaltActivities(), entries, "Re-Construction",
+                                                  PlainNumberText(years), depth, b.construction, c);
+                inflated.fill(rebuilt.inflatedCaption);
+                value.fill(rebuilt.valueCaption);
+                EXPECT_NO_THROW(ShownOptionTotals(b.construction, b.construction, inflated, value,
+                                                  b.salvageInflated, b.salvageValue));
+            }
+        }
+    }
 }
 
 TEST(CustomRules, ConstructionSalvageAndTotals) {
@@ -217,7 +264,8 @@ TEST(CustomRules, EntryChecks) {
     const YearCase years[] = {{"31", "", true},    {"30", "30", false}, {"-3", "", false},
                               {"abc", "", false},  {"", "", false},     {"2.5", "3", false},
                               {"7.4", "7", false}, {"0.4", "0", false}, {"1,000", "", true},
-                              {"$5", "5", false}};
+                              {"$5", "5", false},  {"1e40", "", true},  {"-1e40", "", false},
+                              {"1e400", "", false}};
     for (const YearCase& c : years) {
         SCOPED_TRACE(c.text.toStdString());
         const CheckResult r = CheckYear(c.text, 30);
@@ -234,6 +282,10 @@ TEST(CustomRules, EntryChecks) {
     EXPECT_EQ(DepthRangeMessage("100.5", kInchUnits), kScheduleDepthMessage);
     EXPECT_EQ(DepthRangeMessage("100", kInchUnits), std::nullopt);
     EXPECT_EQ(DepthRangeMessage("-1", QString()), kScheduleDepthMessage);
+    // Only a depth within the largest a row can price is rounded before its range check.
+    for (const char* within : {"1e9", "-1e9", "100", "0"}) EXPECT_TRUE(DepthWithinBound(within));
+    for (const char* beyond : {"1000000000.1", "-2e9", "1e40", "1e400"})
+        EXPECT_FALSE(DepthWithinBound(beyond)) << beyond;
 
     const QStringList entries = asphaltEntries({"Overlay", "Fog Seal", "C"});
     EXPECT_TRUE(HasUnit(AsphaltActivities(), entries, "Overlay", DepthUnit::Inches));

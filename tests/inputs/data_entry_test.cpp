@@ -305,6 +305,11 @@ TEST_F(DataEntryTest, RangeChecksGiveTheirMessageAndLeaveTheirValue) {
          "0", "9999"},
         {w.TbxConstOptionTwo, "-1", "Construction Option must be greater than or equal to $0", "",
          "", "9999"},
+        // Beyond the largest depth the computations can price.
+        {w.TbxConstOptionOne, "2e9", "Construction Option must be greater than or equal to $0", "0",
+         "0", "1e9"},
+        {w.TbxConstOptionTwo, "1e40", "Construction Option must be greater than or equal to $0", "",
+         "", "1e9"},
         {w.TbxInflationRate, "20.5", "Inflation Rate must be between 0 and 20 %", "", "", "20"},
         {w.TbxInterestRate, "-1", "Interest Rate must be between 0 and 20 %", "", "", "0"},
         // The number checked is the whole number the box holds, separators included.
@@ -333,6 +338,26 @@ TEST_F(DataEntryTest, RangeChecksGiveTheirMessageAndLeaveTheirValue) {
     // The four-character limit binds typing.
     type(w.TbxSurfaceDepthOne, "12345");
     EXPECT_EQ(w.TbxSurfaceDepthOne->Text(), "1234");
+}
+
+// A construction-option depth too large to price is refused as it is left, so the custom
+// window the user's surface opens prices the project and reports no failure.
+TEST_F(DataEntryTest, AnUnpriceableDepthIsRefusedAndTheCustomWindowWorks) {
+    FmDataEntry& w = entry();
+    enter(w.TbxLength, "300", w.TbxWidth);
+    enter(w.TbxWidth, "32", w.TbxConstOptionTwo);
+    enter(w.TbxConstOptionTwo, "1e40", w.CbxSurfaceTwo);
+    ASSERT_EQ(messageCount(), 1u);
+    EXPECT_EQ(lastMessage().text, "Construction Option must be greater than or equal to $0");
+    EXPECT_EQ(w.TbxConstOptionTwo->Text(), "");
+    pick(w.CbxSurfaceTwo, 2);
+    ASSERT_EQ(w.CbxSurfaceTwo->Text(), record().Text("SurfaceOptionTwoLabel"));
+    ASSERT_EQ(w.ChkCustomMaintenance->Value(), 1);
+    w.CmdCompute->click();
+    Settle();
+    EXPECT_TRUE(main().fmCustomACAC().Visible());
+    EXPECT_EQ(messageCount(), 1u);
+    EXPECT_EQ(record().Number("ConstOptionTwo"), 0);
 }
 
 TEST_F(DataEntryTest, ApostrophesEmptyTheNameAndLimitBoxes) {

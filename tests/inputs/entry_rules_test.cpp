@@ -54,6 +54,17 @@ TEST(RangeCheck, BoundsMessagesAndTheTextLeftInTheBox) {
         {RangeBox::ConstOptionTwo, "-1", false, kConstMsg, ""},
         {RangeBox::ConstOptionTwo, "9999", true, nullptr, nullptr},
         {RangeBox::ConstOptionTwo, "x", false, nullptr, ""},
+        // The construction options take the largest depth the computations can price.
+        {RangeBox::ConstOptionOne, "1e9", true, nullptr, nullptr},
+        {RangeBox::ConstOptionOne, "1000000000.1", false, kConstMsg, "0"},
+        {RangeBox::ConstOptionOne, "1e40", false, kConstMsg, "0"},
+        {RangeBox::ConstOptionTwo, "1e9", true, nullptr, nullptr},
+        {RangeBox::ConstOptionTwo, "2e9", false, kConstMsg, ""},
+        {RangeBox::ConstOptionTwo, "1e40", false, kConstMsg, ""},
+        {RangeBox::ConstOptionTwo, "1e400", false, nullptr, ""},  // no number
+        {RangeBox::SurfaceDepthOne, "1e40", false, kDepthMsg, "0"},
+        {RangeBox::Width, "1e40", false, kWidthMsg, ""},
+        {RangeBox::InterestRate, "1e40", false, kIntMsg, ""},
         {RangeBox::InflationRate, "20", true, nullptr, nullptr},
         {RangeBox::InflationRate, "20.5", false, kInflMsg, ""},
         {RangeBox::InflationRate, "a", false, nullptr, ""},
@@ -179,6 +190,13 @@ TEST(CostCheck, CeilingAndNonNumbers) {
         {"2,000", false, true, 0},
         {"$5", true, false, 5},
         {"1,5", true, false, 15},
+        // Far below 0 stops at the negative of the largest unit cost.
+        {"-1e9", true, false, -1e9},
+        {"-1000000000.5", false, true, 0},
+        {"-1e39", false, true, 0},
+        {"1e39", false, true, 0},
+        {"1e400", false, false, 0},  // beyond any double: no number
+        {"-1e400", false, false, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

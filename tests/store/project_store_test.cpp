@@ -186,6 +186,96 @@ TEST_F(ProjectStoreTest, CheckProjectFileNamesWhatIsWrong) {
     EXPECT_EQ(CheckProjectFile(WriteReversedProject("good.mdb")), std::nullopt);
 }
 
+// A stored number that the system turns into a whole number or a single, or whose amounts
+// would leave the single range, is refused naming the field and the value; a number beyond
+// the field's entry check but within its bound opens.
+TEST_F(ProjectStoreTest, ANumberBeyondItsBoundIsRefusedNamingTheField) {
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        const char* table;
+        const char* column;
+        QVariant value;
+        bool opens;
+    };
+    const Case cases[] = {
+        {"VORN", "AnalysisPeriod", 1e300, false},
+        {"VORN", "AnalysisPeriod", 32767, true},
+        {"VORN", "AnalysisPeriod", -32768, false},
+        {"VORN", "CustomMaintenance", 40000, false},
+        {"VORN", "SubgradePrepTwo", 1, true},
+        {"VORN", "Length", 1e6, true},  // beyond the entry check's 500,000
+        {"VORN", "Length", 1000001, false},
+        {"VORN", "Width", -2e6, false},
+        {"VORN", "Area", 1e12, true},
+        {"VORN", "Area", 1.01e12, false},
+        {"VORN", "SurfaceDepthOne", 150, true},
+        {"VORN", "ConstOptionTwo", 1e9, true},
+        {"VORN", "ConstOptionTwo", 1e40, false},
+        {"VORN", "ConstructionOptionOne", -1.1e9, false},
+        {"VORN", "InflationRate", 25, true},
+        {"VORN", "InterestRate", 25.5, false},
+        {"VORN", "InflationRate", -26, false},
+        {"VORN", "AsphaltCementCost", 5000, true},  // beyond the entry check's $999.99
+        {"VORN", "AsphaltCementCost", inf, false},
+        {"VORN", "GrindingCost", -1.5e9, false},
+        {"VORN", "AnalysisText", "1e300", false},
+        {"VORN", "AnalysisText", "50 years", true},
+        {"VORN", "SalvageOne", "1001", false},
+        {"VORN", "SalvageTwo", 15, true},
+        {"VORN", "ProjectName", "1e300", true},  // read as no number
+        {"CustomACAC", "OptOneThreeDepth", 150, true},
+        {"CustomACAC", "OptTwoZeroDepth", 2e9, false},
+        {"CustomACAG", "OptOneOneYear", 51, false},
+        {"CustomACAG", "OptOneOneYear", -50, true},
+        {"CustomACAG", "OptTwoEightSpare", 1e300, true},  // read by nothing
+        {"CustomACPC", "OptTwoTotalValue", 3.5e38, false},
+        {"DefaultACAC", "OptOneTotalCost", -3.4e38, true},
+        {"DefaultACAG", "OptTwoBladeInterval", 1e10, false},
+        {"DefaultACPC", "OptTwoJointOneYear", 60, false},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.table) + "." + c.column + " = " +
+                     c.value.toString().toStdString());
+        const QString file = WriteReversedProject(QStringLiteral("p%1.mdb").arg(n++));
+        {
+            Database db = Database::Open(file);
+            db.QueryValue(QStringLiteral("UPDATE %1 SET %2 = ?1").arg(c.table, c.column),
+                          {c.value});
+            db.Close();
+        }
+        const std::optional<QString> why = CheckProjectFile(file);
+        EXPECT_EQ(!why.has_value(), c.opens) << why.value_or("").toStdString();
+        if (why) {
+            const QString start =
+                QStringLiteral("field %1 of table %2 holds ").arg(c.column, c.table);
+            EXPECT_TRUE(why->startsWith(start) && why->endsWith(", which is out of range"))
+                << why->toStdString();
+        }
+    }
+}
+
+// The reason shows the stored value: a number as the file holds it, a text in quotes.
+TEST_F(ProjectStoreTest, ARefusedNumberIsShownAsStoredAndTheWorkingTablesStay) {
+    SetProjectName("Current work");
+    const QList<QVariantList> before = Dump(work_);
+    const QString file = WriteReversedProject("big.mdb");
+    Database(Database::Open(file)).Execute("UPDATE VORN SET AnalysisPeriod = 1e300");
+    try {
+        CopyProjectIn(work_, file);
+        ADD_FAILURE() << "copied";
+    } catch (const ProjectFileError& e) {
+        EXPECT_EQ(e.Reason(),
+                  "field AnalysisPeriod of table VORN holds 1e+300, which is out of range");
+        EXPECT_TRUE(e.Message().contains(file)) << e.what();
+    }
+    EXPECT_EQ(Dump(work_), before);
+    Database(Database::Open(file))
+        .Execute("UPDATE VORN SET AnalysisPeriod = 1, SalvageTwo = '2e3 %'");
+    EXPECT_EQ(CheckProjectFile(file),
+              "field SalvageTwo of table VORN holds \"2e3 %\", which is out of range");
+}
+
 TEST_F(ProjectStoreTest, CopyInTakesColumnsByNameAndLeavesTheFileUnchanged) {
     const QString file = WriteReversedProject("O'Neil St #2.mdb");
     const QByteArray before = FileHash(file);
