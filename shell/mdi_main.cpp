@@ -156,7 +156,7 @@ void MDIMain::MDIForm_Load() {
     if (auto reason = CheckTemplateFile(strTemplateFile)) throw StartupError(*reason);
     try {
         MakeWorkingCopy(strTemplateFile, strWorkFile);
-        dbVORN = Database::Open(strWorkFile);
+        dbVORN = OpenWorkingCopy(strWorkFile);
         rstVORN = Recordset(dbVORN, QStringLiteral("VORN"));
         rstDefaultACAG = Recordset(dbVORN, QStringLiteral("DefaultACAG"));
         rstCustomACAG = Recordset(dbVORN, QStringLiteral("CustomACAG"));
