@@ -153,8 +153,8 @@ void MDIMain::MDIForm_Load() {
                            QStringLiteral(". Only one copy can run at a time. (") +
                            lock_->ErrorText() + QStringLiteral(")"));
     }
-    if (auto reason = CheckTemplateFile(strTemplateFile)) throw StartupError(*reason);
     try {
+        // The template is checked first; a missing or damaged one is named in the reason.
         MakeWorkingCopy(strTemplateFile, strWorkFile);
         dbVORN = OpenWorkingCopy(strWorkFile);
         rstVORN = Recordset(dbVORN, QStringLiteral("VORN"));
