@@ -14,7 +14,9 @@ trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/app" "$work/bare"
 cp "$build/bench/orvalen_first_idle" "$build/VORN.mdb" "$work/app/"
 cp "$build/bench/bare_frame" "$work/bare/"
-export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} HOME="$work" XDG_RUNTIME_DIR="$work"
+# Nothing of the user's own settings or files is read or written.
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} HOME="$work" XDG_RUNTIME_DIR="$work" \
+    XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
 
 run_ms() {
     local start end
