@@ -332,6 +332,18 @@ void Database::CreateTable(const QString& table, const std::vector<ColumnInfo>& 
                 .arg(QuoteName(schema), QuoteName(table), defs.join(QStringLiteral(", "))));
 }
 
+void Database::WriteWithoutSync(const QString& schema) {
+    const QString name = QuoteName(schema);
+    Execute(QStringLiteral("PRAGMA %1.synchronous = OFF").arg(name));
+    // The journal mode cannot change inside a transaction; the pragma then says the old one.
+    const QString mode =
+        QueryValue(QStringLiteral("PRAGMA %1.journal_mode = MEMORY").arg(name)).toString();
+    if (mode.compare(QLatin1String("memory"), Qt::CaseInsensitive) != 0) {
+        throw DbError(QStringLiteral("Cannot keep the journal of %1 in memory: it stays %2")
+                          .arg(schema, mode));
+    }
+}
+
 void Database::BeginTransaction() {
     detail::Connection& c = Conn();
     const QString name = QStringLiteral("orv_%1").arg(++c.savepointSeq);

@@ -85,6 +85,12 @@ class Database {
     void CreateTable(const QString& table, const std::vector<ColumnInfo>& columns,
                      const QString& schema = QStringLiteral("main"));
 
+    // Writes to `schema` without waiting for the disk: a commit does not sync, and the
+    // rollback journal stays in memory, so a failed transaction still rolls back. Only a
+    // crash of the program or of the machine can then damage the file: for files that are
+    // made afresh at every start, or flushed to disk and checked as a whole before use.
+    void WriteWithoutSync(const QString& schema = QStringLiteral("main"));
+
     // Nested transactions (savepoints). Rollback undoes everything since the matching Begin.
     void BeginTransaction();
     void Commit();

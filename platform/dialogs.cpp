@@ -1,14 +1,17 @@
 #include "platform/dialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPluginLoader>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QWidget>
+#include <future>
 
 namespace orv {
 namespace {
@@ -41,7 +44,25 @@ class QtBackend : public PlatformBackend {
         QPrintDialog dialog(&printer, QApplication::activeWindow());
         return dialog.exec() == QDialog::Accepted;
     }
-    QStringList installedPrinters() override { return QPrinterInfo::availablePrinterNames(); }
+    QStringList installedPrinters() override {
+        if (loading_.valid()) loading_.get();
+        return QPrinterInfo::availablePrinterNames();
+    }
+    // Loading the print system's plugins and the libraries they need is the slow part of
+    // the first printer query: a worker thread loads them meanwhile. Only the loading is
+    // done there; the plugins are made and used on this thread.
+    void preparePrinters() override {
+        if (loading_.valid()) return;
+        QStringList files;
+        for (const QString& folder : QCoreApplication::libraryPaths()) {
+            const QDir plugins(folder + QStringLiteral("/printsupport"));
+            for (const QFileInfo& file : plugins.entryInfoList(QDir::Files))
+                files << file.absoluteFilePath();
+        }
+        loading_ = std::async(std::launch::async, [files] {
+            for (const QString& file : files) QPluginLoader(file).load();
+        });
+    }
     void printImage(const QImage& image) override {
         QPrinter printer;
         QPainter painter(&printer);
@@ -69,6 +90,8 @@ class QtBackend : public PlatformBackend {
     }
 
   private:
+    std::future<void> loading_;
+
     std::optional<QString> run(QFileDialog::AcceptMode mode, const QString& title,
                                const QString& filter, int filterIndex, const QString& fileName) {
         QFileDialog dialog(QApplication::activeWindow(), title);

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-charts-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl-dev
   libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation locales poppler-utils
   dpkg-dev file desktop-file-utils appstream

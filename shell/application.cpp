@@ -13,6 +13,7 @@ namespace orv {
 Application::Application(const QString& appFolder)
     : folder_(QDir::fromNativeSeparators(appFolder)) {
     ActivationTracker::instance().setEnabled(true);
+    Backend().preparePrinters();
     main_ = std::make_unique<MDIMain>(folder_);
     main_->MDIForm_Load();
     main_->show();

@@ -69,7 +69,7 @@ void drawCar(QPainter& p, double t, double u, const QColor& body) {
 }  // namespace
 
 QImage SplashPicture() {
-    QImage image(kWidth, kHeight, QImage::Format_RGB888);
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 

@@ -160,10 +160,10 @@ void MDIMain::MDIForm_Load() {
                            QStringLiteral(". Only one copy can run at a time. (") +
                            lock_->ErrorText() + QStringLiteral(")"));
     }
-    if (auto reason = CheckTemplateFile(strTemplateFile)) throw StartupError(*reason);
     try {
+        // The template is checked first; a missing or damaged one is named in the reason.
         MakeWorkingCopy(strTemplateFile, strWorkFile);
-        dbVORN = Database::Open(strWorkFile);
+        dbVORN = OpenWorkingCopy(strWorkFile);
         rstVORN = Recordset(dbVORN, QStringLiteral("VORN"));
         rstDefaultACAG = Recordset(dbVORN, QStringLiteral("DefaultACAG"));
         rstCustomACAG = Recordset(dbVORN, QStringLiteral("CustomACAG"));

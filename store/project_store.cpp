@@ -341,13 +341,31 @@ void MakeWorkingCopy(const QString& templatePath, const QString& workPath) {
         throw DbError(QStringLiteral("Cannot delete the old working file \"%1\"").arg(workPath));
     }
     RemoveCompanions(workPath);
+    // A plain copy, never flushed to disk: the next start makes the working copy afresh.
     QFile source(templatePath);
-    if (!source.copy(workPath)) {
-        throw DbError(QStringLiteral("Cannot copy the project template \"%1\" to \"%2\": %3")
-                          .arg(templatePath, workPath, source.errorString()));
-    }
     QFile work(workPath);
-    work.setPermissions(work.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const bool read = source.open(QIODevice::ReadOnly);
+    const QByteArray bytes = read ? source.readAll() : QByteArray();
+    if (!read || source.error() != QFileDevice::NoError ||
+        !work.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
+        work.write(bytes) != bytes.size() || !work.flush()) {
+        const QString why =
+            source.error() != QFileDevice::NoError ? source.errorString() : work.errorString();
+        if (work.isOpen()) {
+            work.close();
+            QFile::remove(workPath);
+        }
+        throw DbError(QStringLiteral("Cannot copy the project template \"%1\" to \"%2\": %3")
+                          .arg(templatePath, workPath, why));
+    }
+    work.close();
+    work.setPermissions(source.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+Database OpenWorkingCopy(const QString& workPath) {
+    Database db = Database::Open(workPath);
+    db.WriteWithoutSync();
+    return db;
 }
 
 std::optional<QString> CheckProjectFile(const QString& path) {
@@ -431,6 +449,8 @@ void WriteProjectFile(Database& work, const QString& targetPath,
         step(WriteStep::CopyTables);
         {
             Attachment out(work, temporary, kTarget, Database::Mode::ReadWrite);
+            // The finished file is flushed to disk once, below, before it replaces the target.
+            work.WriteWithoutSync(kTarget);
             if (options.maxPageCount > 0) {
                 work.Execute(QStringLiteral("PRAGMA %1.max_page_count = %2")
                                  .arg(QuoteName(kTarget))

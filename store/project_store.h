@@ -45,6 +45,10 @@ std::optional<QString> CheckTemplateFile(const QString& path);
 // Take the WorkingCopyLock first, so a second running copy never deletes the first's file.
 void MakeWorkingCopy(const QString& templatePath, const QString& workPath);
 
+// Opens the working copy for reading and writing. It is made afresh at every start, so its
+// writes never wait for the disk; a failed transaction still rolls back.
+Database OpenWorkingCopy(const QString& workPath);
+
 // Why `path` is no project file, in the user's words; none when it is one: a database
 // holding the seven tables, each with exactly its columns (by name, in any order) and
 // exactly one row whose fields all hold a value of their kind. The file is opened only for

@@ -349,7 +349,8 @@ void CustomScheduleWindow::LoadSchedule() {
         for (int o = 0; o < 2; ++o) {
             const StoredOption stored =
                 ReadStoredOption(o, [&rst](const QString& f) { return rst.Field(f); });
-            LoadRules rules{traits_.activities[static_cast<size_t>(o)], traits_.loadSalvageForm};
+            LoadRules rules{
+                traits_.activities[static_cast<size_t>(o)], traits_.loadSalvageForm, {}};
             for (int i = 0; i < kCustomRows; ++i)
                 rules.unitsCaptions[static_cast<size_t>(i)] = Opt(o).Units[i]->Caption();
             const ConstructionInputs design = constructionInputs(o);

@@ -133,6 +133,29 @@ TEST_F(DatabaseTest, RollbackUndoesANestedTransaction) {
     EXPECT_EQ(db_.TransactionDepth(), 0);
 }
 
+// Without syncs the journal stays in memory, and a transaction still rolls back.
+TEST_F(DatabaseTest, WritingWithoutSyncKeepsNoJournalFileAndStillRollsBack) {
+    db_.WriteWithoutSync();
+    EXPECT_EQ(db_.QueryValue("PRAGMA synchronous").toInt(), 0);
+    Recordset rs(db_, "T");
+    {
+        Transaction tx(db_);
+        db_.Execute("UPDATE T SET Year = 1");
+        db_.InsertRow("T", {"Chip Seal", 7, 3.5});
+        EXPECT_FALSE(QFile::exists(path("a.mdb-journal")));
+    }  // rolled back
+    EXPECT_EQ(rs.Number("Year"), 5);
+    EXPECT_EQ(db_.RowCount("T"), 1);
+
+    // An attached file is set on its own.
+    Database::Create(path("b.mdb")).Close();
+    db_.Attach(path("b.mdb"), "b", Database::Mode::ReadWrite);
+    EXPECT_EQ(db_.QueryValue("PRAGMA b.journal_mode").toString(), "delete");
+    db_.WriteWithoutSync("b");
+    EXPECT_EQ(db_.QueryValue("PRAGMA b.journal_mode").toString(), "memory");
+    EXPECT_EQ(db_.QueryValue("PRAGMA b.synchronous").toInt(), 0);
+}
+
 // Copies match columns by name, not by position.
 TEST_F(DatabaseTest, TableCopiesMatchColumnsByName) {
     {

@@ -45,7 +45,7 @@ class ProjectStoreTest : public test::TempFolderTest {
         workPath_ = path(kWorkFileName);
         schema::WriteTemplate(templatePath_);
         MakeWorkingCopy(templatePath_, workPath_);
-        work_ = Database::Open(workPath_);
+        work_ = OpenWorkingCopy(workPath_);
         ResetProjectTables(work_);
     }
 
@@ -368,12 +368,18 @@ TEST_F(ProjectStoreTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
     };
     WriteProjectOptions full;
     full.maxPageCount = 4;  // the disk fills while the tables are written
-    WriteProjectOptions atReplace;
-    atReplace.beforeStep = [](WriteStep s) {
-        if (s == WriteStep::Replace) throw DbError("simulated failure");
-    };
-    for (const Case& c : {Case{"full disk", full}, Case{"failure before the rename", atReplace}}) {
-        SCOPED_TRACE(c.what);
+    std::vector<Case> cases = {{"full disk", full}};
+    for (WriteStep step :
+         {WriteStep::CopyTables, WriteStep::CheckFile, WriteStep::SyncFile, WriteStep::Replace}) {
+        WriteProjectOptions failing;
+        failing.beforeStep = [step](WriteStep s) {
+            if (s == step) throw DbError("simulated failure");
+        };
+        cases.push_back({"failure at a step", failing});
+    }
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(testing::Message() << c.what << " " << i);
         EXPECT_THROW(WriteProjectFile(work_, target, c.options), DbError);
         EXPECT_EQ(FileHash(target), old);
         EXPECT_EQ(FolderEntries(), QStringList({"VORN.mdb", "VORNTMP.mdb", "old.mdb"}));
@@ -522,6 +528,47 @@ TEST_F(ProjectStoreTest, ASaveRemovesTemporariesOfItsTargetLeftByAnEarlierProces
     QStringList entries = FolderEntries();
     entries.sort();
     EXPECT_EQ(entries.join(' ').toStdString(), expected.join(' ').toStdString());
+}
+
+// The program dies at each step of a save: before the rename the target is still the whole
+// old file, or there is still none; after it, and after a completed save, the whole new one.
+TEST_F(ProjectStoreTest, SaveCutOffAtAnyStepLeavesTheOldFileOrNone) {
+    const QString target = path("old.mdb");
+    WriteProjectFile(work_, target);
+    const QByteArray old = FileHash(target);
+    SetProjectName("Unsaved");
+    for (WriteStep step : {WriteStep::CopyTables, WriteStep::CheckFile, WriteStep::SyncFile,
+                           WriteStep::Replace, WriteStep::CheckSaved}) {
+        for (const QString& file : {target, path("new.mdb")}) {
+            SCOPED_TRACE(testing::Message() << static_cast<int>(step) << " " << file.toStdString());
+            WriteProjectOptions dying;
+            dying.beforeStep = [step](WriteStep s) {
+                if (s == step) ::_exit(3);
+            };
+            const pid_t pid = ::fork();
+            ASSERT_GE(pid, 0);
+            if (pid == 0) {
+                WriteProjectFile(work_, file, dying);
+                ::_exit(0);
+            }
+            int status = 0;
+            ::waitpid(pid, &status, 0);
+            ASSERT_TRUE(WIFEXITED(status));
+            ASSERT_EQ(WEXITSTATUS(status), 3);
+            if (step == WriteStep::CheckSaved) {
+                // Already renamed: the whole new file stands in its place.
+                Database saved = Database::Open(file, Database::Mode::ReadOnly);
+                EXPECT_EQ(Recordset(saved, "VORN").Text("ProjectName"), "Unsaved");
+            } else if (file == target) {
+                EXPECT_EQ(FileHash(target), old);
+            } else {
+                EXPECT_FALSE(QFile::exists(file));
+            }
+        }
+    }
+    WriteProjectFile(work_, target);
+    Database saved = Database::Open(target, Database::Mode::ReadOnly);
+    EXPECT_EQ(Recordset(saved, "VORN").Text("ProjectName"), "Unsaved");
 }
 
 TEST_F(ProjectStoreTest, WriteIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
