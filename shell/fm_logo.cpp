@@ -122,7 +122,8 @@ QImage SplashPicture() {
 }
 
 FmLogo::FmLogo(MDIMain& main)
-    : Form(QStringLiteral("FmLogo"), Kind::MdiChild, main.area()), picture_(SplashPicture()) {
+    : Form(QStringLiteral("FmLogo"), Kind::MdiChild, main.area()),
+      picture_(main.TakeSplashPicture()) {
     SetClientSizeTwips(11070, 7815);
     const QString font = QStringLiteral("MS Sans Serif");
 

@@ -96,6 +96,8 @@ FmCustomACAC& MDIMain::fmCustomACAC() { return use(customACAC_, *this); }
 FmDefaultACPC& MDIMain::fmDefaultACPC() { return use(defaultACPC_, *this); }
 FmCustomACPC& MDIMain::fmCustomACPC() { return use(customACPC_, *this); }
 
+QImage MDIMain::TakeSplashPicture() { return splash_.valid() ? splash_.get() : SplashPicture(); }
+
 std::vector<Form*> MDIMain::AllWindows() {
     return {&fmDataEntry(),   &fmCosts(),       &fmDefineOptions(), &fmLogo(),
             &fmPlotResults(), &fmDefaultACAG(), &fmDefaultACAC(),   &fmCustomACAG(),
@@ -140,9 +142,6 @@ void MDIMain::buildMenus() {
 // ---- Start-up
 
 void MDIMain::MDIForm_Load() {
-    fmDataEntry().Move(0, 0);
-    fmPlotResults().Move(0, 0);
-    PrinterOK = !Backend().installedPrinters().isEmpty();
     strTemplateFile = appFolder_ + QStringLiteral("/") + kTemplateFileName;
     // The working copy stays beside the template unless this user cannot write there.
     const QString dataFolder =
@@ -160,9 +159,20 @@ void MDIMain::MDIForm_Load() {
                            QStringLiteral(". Only one copy can run at a time. (") +
                            lock_->ErrorText() + QStringLiteral(")"));
     }
+    // The template is checked and copied on a worker thread while the first windows are
+    // built; its failure is taken up where the working copy is first used. The splash
+    // picture is painted on another one meanwhile.
+    splash_ = std::async(std::launch::async, SplashPicture);
+    std::future<void> copying =
+        std::async(std::launch::async,
+                   [from = strTemplateFile, to = strWorkFile] { MakeWorkingCopy(from, to); });
+
+    fmDataEntry().Move(0, 0);
+    fmPlotResults().Move(0, 0);
+    PrinterOK = !Backend().installedPrinters().isEmpty();
     try {
         // The template is checked first; a missing or damaged one is named in the reason.
-        MakeWorkingCopy(strTemplateFile, strWorkFile);
+        copying.get();
         dbVORN = OpenWorkingCopy(strWorkFile);
         rstVORN = Recordset(dbVORN, QStringLiteral("VORN"));
         rstDefaultACAG = Recordset(dbVORN, QStringLiteral("DefaultACAG"));

@@ -2,9 +2,11 @@
 // shares, start-up and the project file commands.
 #pragma once
 
+#include <QImage>
 #include <QMainWindow>
 #include <QString>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -123,6 +125,8 @@ class MDIMain : public QMainWindow {
     int projectGeneration() const { return projectGeneration_; }
     // Exit or the closing of the frame has ended the run.
     bool ended() const { return ended_; }
+    // The splash picture; start-up paints it on a worker thread.
+    QImage TakeSplashPicture();
 
     // How project files are written (tests simulate a full disk through it).
     WriteProjectOptions writeOptions;
@@ -145,6 +149,7 @@ class MDIMain : public QMainWindow {
     // The stored path of the reserved file that `path` names, if any.
     std::optional<QString> ReservedPath(const QString& path) const;
 
+    std::future<QImage> splash_;
     QMdiArea* area_;
     QString appFolder_;
     QString strTemplateFile;
