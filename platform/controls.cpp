@@ -199,11 +199,14 @@ void CheckBox::keyPressEvent(QKeyEvent* e) {
 ComboBox::ComboBox(QWidget* parent, const QString& name, int l, int t, int wd, int h)
     : QComboBox(parent) {
     setObjectName(name);
-    setEditable(true);
+    // Editable through a line edit of its own: setEditable would also build the list's
+    // popup, which is built on the first use instead.
+    setLineEdit(new QLineEdit(this));
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
     setDuplicatesEnabled(true);
     placeIfGiven(this, l, t, wd, h);
+    if (!testAttribute(Qt::WA_Resized)) adjustSize();
     lineEdit()->setObjectName(name + QStringLiteral("_Edit"));
     // Leaving the box with an entry's text typed selects nothing: only a pick is a Click.
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
