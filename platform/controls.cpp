@@ -1,8 +1,11 @@
 #include "platform/controls.h"
 
+#include <QCompleter>
+#include <QCoreApplication>
 #include <QFont>
 #include <QKeyEvent>
 #include <QPalette>
+#include <QPointer>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QValidator>
@@ -13,6 +16,12 @@
 
 namespace orv {
 namespace {
+
+QCompleter* PlaceholderCompleter() {
+    static QPointer<QCompleter> placeholder;
+    if (!placeholder) placeholder = new QCompleter(QCoreApplication::instance());
+    return placeholder;
+}
 
 void placeIfGiven(QWidget* w, int l, int t, int wd, int h) {
     if (wd > 0 && h > 0) PlaceTwips(w, l, t, wd, h);
@@ -201,7 +210,11 @@ ComboBox::ComboBox(QWidget* parent, const QString& name, int l, int t, int wd, i
     setObjectName(name);
     // Editable through a line edit of its own: setEditable would also build the list's
     // popup, which is built on the first use instead.
-    setLineEdit(new QLineEdit(this));
+    auto* edit = new QLineEdit(this);
+    // setLineEdit builds a completer of its own for a line edit that has none; the box
+    // uses no completer, so a shared placeholder stands in until it is taken off below.
+    edit->setCompleter(PlaceholderCompleter());
+    setLineEdit(edit);
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
     setDuplicatesEnabled(true);
@@ -238,6 +251,35 @@ ComboBox::ComboBox(QWidget* parent, const QString& name, int l, int t, int wd, i
         [this] {
             if (LostFocus) LostFocus();
         });
+}
+
+QSize ComboBox::sizeHint() const {
+    sizeHintTaken_ = true;
+    return QComboBox::sizeHint();
+}
+
+QSize ComboBox::minimumSizeHint() const {
+    sizeHintTaken_ = true;
+    return QComboBox::minimumSizeHint();
+}
+
+// The list's popup is the box's one child window.
+bool ComboBox::ListBuilt() const {
+    for (const QObject* child : children()) {
+        if (child->isWidgetType() && static_cast<const QWidget*>(child)->isWindow()) return true;
+    }
+    return false;
+}
+
+void ComboBox::changeEvent(QEvent* event) {
+    // A font set before the box has measured itself or built its list needs no more than
+    // a repaint: the list, built on first use, takes the box's font then. The combo box's
+    // own handling would build the list now, which is most of the cost of a box.
+    if (event->type() == QEvent::FontChange && !sizeHintTaken_ && !ListBuilt()) {
+        QWidget::changeEvent(event);
+        return;
+    }
+    QComboBox::changeEvent(event);
 }
 
 bool ComboBox::eventFilter(QObject* watched, QEvent* event) {

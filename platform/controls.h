@@ -127,8 +127,17 @@ class ComboBox : public QComboBox {
     std::function<void()> LostFocus;
     std::function<void()> GotFocus;
 
+    // As the combo box's; noted, since a later font change must then measure again.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    bool ListBuilt() const;
+    mutable bool sizeHintTaken_ = false;
 };
 
 // Buttons placed left to right at `top`, `gap` twips apart, each following the previous

@@ -13,8 +13,10 @@ namespace orv {
 Application::Application(const QString& appFolder)
     : folder_(QDir::fromNativeSeparators(appFolder)) {
     ActivationTracker::instance().setEnabled(true);
-    Backend().preparePrinters();
     main_ = std::make_unique<MDIMain>(folder_);
+    // Once the frame is built: the print plugins load on a worker thread, and the plugins
+    // the frame loads for itself (the menu bar's images) must not wait for them.
+    Backend().preparePrinters();
     main_->MDIForm_Load();
     main_->show();
 }

@@ -46,6 +46,12 @@ QString UserReason(const std::exception& e, const QString& otherwise) {
     return otherwise;
 }
 
+// The working copy as start-up opens it, and its seven table recordsets.
+struct OpenedWorkingCopy {
+    Database db;
+    Recordset vorn, defaultACAG, customACAG, defaultACAC, customACAC, defaultACPC, customACPC;
+};
+
 // Loads a window on its first use.
 template <class T>
 T& use(std::unique_ptr<T>& slot, MDIMain& main) {
@@ -159,29 +165,42 @@ void MDIMain::MDIForm_Load() {
                            QStringLiteral(". Only one copy can run at a time. (") +
                            lock_->ErrorText() + QStringLiteral(")"));
     }
-    // The template is checked and copied on a worker thread while the first windows are
-    // built; its failure is taken up where the working copy is first used. The splash
+    // The template is checked and copied, and the working copy opened with its seven
+    // recordsets and its project tables reset, on a worker thread while the first windows
+    // are built; a failure is taken up where the working copy is first used. The splash
     // picture is painted on another one meanwhile.
     splash_ = std::async(std::launch::async, SplashPicture);
-    std::future<void> copying =
-        std::async(std::launch::async,
-                   [from = strTemplateFile, to = strWorkFile] { MakeWorkingCopy(from, to); });
+    std::future<OpenedWorkingCopy> copying =
+        std::async(std::launch::async, [from = strTemplateFile, to = strWorkFile] {
+            MakeWorkingCopy(from, to);
+            OpenedWorkingCopy opened;
+            opened.db = OpenWorkingCopy(to);
+            opened.vorn = Recordset(opened.db, QStringLiteral("VORN"));
+            opened.defaultACAG = Recordset(opened.db, QStringLiteral("DefaultACAG"));
+            opened.customACAG = Recordset(opened.db, QStringLiteral("CustomACAG"));
+            opened.defaultACAC = Recordset(opened.db, QStringLiteral("DefaultACAC"));
+            opened.customACAC = Recordset(opened.db, QStringLiteral("CustomACAC"));
+            opened.defaultACPC = Recordset(opened.db, QStringLiteral("DefaultACPC"));
+            opened.customACPC = Recordset(opened.db, QStringLiteral("CustomACPC"));
+            orv::ResetProjectTables(opened.db);
+            return opened;
+        });
 
     fmDataEntry().Move(0, 0);
     fmPlotResults().Move(0, 0);
     PrinterOK = !Backend().installedPrinters().isEmpty();
     try {
         // The template is checked first; a missing or damaged one is named in the reason.
-        copying.get();
-        dbVORN = OpenWorkingCopy(strWorkFile);
-        rstVORN = Recordset(dbVORN, QStringLiteral("VORN"));
-        rstDefaultACAG = Recordset(dbVORN, QStringLiteral("DefaultACAG"));
-        rstCustomACAG = Recordset(dbVORN, QStringLiteral("CustomACAG"));
-        rstDefaultACAC = Recordset(dbVORN, QStringLiteral("DefaultACAC"));
-        rstCustomACAC = Recordset(dbVORN, QStringLiteral("CustomACAC"));
-        rstDefaultACPC = Recordset(dbVORN, QStringLiteral("DefaultACPC"));
-        rstCustomACPC = Recordset(dbVORN, QStringLiteral("CustomACPC"));
-        ResetProjectTables();
+        OpenedWorkingCopy opened = copying.get();
+        dbVORN = opened.db;
+        rstVORN = std::move(opened.vorn);
+        rstDefaultACAG = std::move(opened.defaultACAG);
+        rstCustomACAG = std::move(opened.customACAG);
+        rstDefaultACAC = std::move(opened.defaultACAC);
+        rstCustomACAC = std::move(opened.customACAC);
+        rstDefaultACPC = std::move(opened.defaultACPC);
+        rstCustomACPC = std::move(opened.customACPC);
+        ProjectTablesReset();
     } catch (const DbError& e) {
         throw StartupError(e.Message());
     }
@@ -210,6 +229,10 @@ void MDIMain::MoveAllFirst() {
 
 void MDIMain::ResetProjectTables() {
     orv::ResetProjectTables(dbVORN);
+    ProjectTablesReset();
+}
+
+void MDIMain::ProjectTablesReset() {
     ++projectGeneration_;
     MoveAllFirst();
     strProjectFile.clear();

@@ -139,6 +139,8 @@ class MDIMain : public QMainWindow {
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
                      void (MDIMain::*handler)());
     void ResetProjectTables();
+    // What follows the reset of the project tables: a new project, first rows, the labels.
+    void ProjectTablesReset();
     void MoveAllFirst();
     // Writes the working copy to strProjectFile; false when it was refused or failed.
     bool SaveProjectFile();

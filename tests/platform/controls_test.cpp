@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -227,6 +228,36 @@ TEST_F(ControlsTest, ComboBoxSelectionRules) {
     c->Clear();
     EXPECT_EQ(c->Text(), "");
     EXPECT_EQ(c->ListCount(), 0);
+}
+
+TEST_F(ControlsTest, ComboBoxListOpensInTheFontSetBeforeItWasBuilt) {
+    Window w("W");
+    // A placed box, its font set before its list was ever built.
+    ComboBox* placed = w.list;
+    SetFont(placed, "Arial", 7.5, true);
+    placed->AddItem("Hot Mix Asphalt #2");
+    // A box sized to its entry, its size taken before its font grows.
+    auto* sized = new ComboBox(&w, "CbxSized");
+    sized->AddItem("Aggregate");
+    const int smallHeight = sized->sizeHint().height();
+    SetFont(sized, "Arial", 20);
+    EXPECT_GT(sized->sizeHint().height(), smallHeight);
+
+    w.Show();
+    UserActivates(&w);
+    for (ComboBox* box : {placed, sized}) {
+        box->showPopup();
+        Settle();
+        EXPECT_EQ(box->view()->font().pointSizeF(), box->font().pointSizeF())
+            << box->objectName().toStdString();
+        EXPECT_EQ(box->view()->font().bold(), box->font().bold())
+            << box->objectName().toStdString();
+        box->hidePopup();
+    }
+    // Once built, the list follows a later font as well.
+    SetFont(placed, "Arial", 12);
+    EXPECT_EQ(placed->view()->font().pointSizeF(), 12.0);
+    EXPECT_FALSE(placed->view()->font().bold());
 }
 
 TEST_F(ControlsTest, ControlArrayElementsAreNamedByIndex) {
