@@ -200,7 +200,7 @@ void MDIMain::MDIForm_Load() {
         rstCustomACAC = std::move(opened.customACAC);
         rstDefaultACPC = std::move(opened.defaultACPC);
         rstCustomACPC = std::move(opened.customACPC);
-        ProjectTablesReset();
+        BeginNewProject();
     } catch (const DbError& e) {
         throw StartupError(e.Message());
     }
@@ -229,10 +229,10 @@ void MDIMain::MoveAllFirst() {
 
 void MDIMain::ResetProjectTables() {
     orv::ResetProjectTables(dbVORN);
-    ProjectTablesReset();
+    BeginNewProject();
 }
 
-void MDIMain::ProjectTablesReset() {
+void MDIMain::BeginNewProject() {
     ++projectGeneration_;
     MoveAllFirst();
     strProjectFile.clear();

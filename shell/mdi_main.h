@@ -139,8 +139,8 @@ class MDIMain : public QMainWindow {
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
                      void (MDIMain::*handler)());
     void ResetProjectTables();
-    // What follows the reset of the project tables: a new project, first rows, the labels.
-    void ProjectTablesReset();
+    // After the project tables were reset: a new project, on the first rows, with its labels.
+    void BeginNewProject();
     void MoveAllFirst();
     // Writes the working copy to strProjectFile; false when it was refused or failed.
     bool SaveProjectFile();
