@@ -52,7 +52,8 @@ class PlatformBackend {
     virtual bool printerSetup() = 0;
     // The names of the installed printers.
     virtual QStringList installedPrinters() = 0;
-    // Called early at start-up: gets ready for the first installedPrinters, which follows.
+    // Called at start-up once the frame is built: gets ready for the first installedPrinters,
+    // which follows.
     virtual void preparePrinters() {}
     // Prints on the default printer.
     virtual void printImage(const QImage& image) = 0;
