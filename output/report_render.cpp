@@ -92,10 +92,9 @@ void PaintDisplayList(QPainter& painter, const DisplayList& list, double deviceP
     for (const PlacedText& t : list.texts) {
         QRectF box(t.box.topLeft() * devicePerTwip, t.box.size() * devicePerTwip);
         const FittedText fitted = FitText(t, box.width(), painter.device());
-        const QFont own = ReportQFont(t.font);
         // A smaller text keeps the baseline of its own size.
-        if (fitted.font != own) {
-            box.translate(0, QFontMetricsF(own, painter.device()).ascent() -
+        if (fitted.font.pointSizeF() != t.font.pointSize) {
+            box.translate(0, QFontMetricsF(ReportQFont(t.font), painter.device()).ascent() -
                                  QFontMetricsF(fitted.font, painter.device()).ascent());
         }
         painter.setFont(fitted.font);

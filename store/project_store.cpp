@@ -57,9 +57,10 @@ QString TemporaryTemplate(const QString& name) { return QStringLiteral(".%1.XXXX
 // temporary files of TemporaryTemplate older than this process, each empty or a database,
 // with their companion files. Anything else stays, and so does what cannot be removed.
 void RemoveLeftTemporaries(const QString& folder, const QString& name) {
+    // The template's six X are replaced by letters and digits.
+    const QString stem = TemporaryTemplate(name).chopped(6);
     const QRegularExpression pattern(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(QStringLiteral(".%1.").arg(name)) +
-        QStringLiteral("[A-Za-z0-9]{6}")));
+        QRegularExpression::escape(stem) + QStringLiteral("[A-Za-z0-9]{6}")));
     const QDir dir(folder);
     for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
         if (!pattern.match(entry).hasMatch()) continue;

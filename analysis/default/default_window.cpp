@@ -36,8 +36,7 @@ DefaultResultsWindow::DefaultResultsWindow(MDIMain& main, const QString& name, c
       main_(main),
       back_(texts.back),
       namesBeside_(texts.namesBeside),
-      salvageYearsEmphasised_(texts.salvageYearsEmphasised),
-      shift_(texts.namesBeside ? kNameShift : 0) {
+      salvageYearsEmphasised_(texts.salvageYearsEmphasised) {
     SetCaption(texts.caption);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -47,14 +46,14 @@ DefaultResultsWindow::DefaultResultsWindow(MDIMain& main, const QString& name, c
         label(QStringLiteral("LblConstructionType"), QStringLiteral("MODERATE MAINTENANCE"), 120,
               120, 2760, true, kBlue, 9);
     cells_.insert(QStringLiteral("LblConstructionType"), LblConstructionType);
-    label(QStringLiteral("LblYearHead"), QStringLiteral("YEAR"), kYearLeft + shift_, 120,
+    label(QStringLiteral("LblYearHead"), QStringLiteral("YEAR"), kYearLeft + shift(), 120,
           kYearWidth, true, kBlue, 9);
     const QString heads[] = {QStringLiteral("CONSTRUCTION  COST"), texts.futureHead,
                              QStringLiteral("PRESENT WORTH")};
     const char* const headNames[] = {"LblCostHead", "LblFutureHead", "LblPresentHead"};
     for (int i = 0; i < 3; ++i) {
-        label(QString::fromLatin1(headNames[i]), heads[i], kMoneyLeft[i] + shift_, 120, kMoneyWidth,
-              true, kBlue, 9)
+        label(QString::fromLatin1(headNames[i]), heads[i], kMoneyLeft[i] + shift(), 120,
+              kMoneyWidth, true, kBlue, 9)
             ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
 
@@ -105,6 +104,8 @@ Label* DefaultResultsWindow::label(const QString& name, const QString& text, int
     return l;
 }
 
+int DefaultResultsWindow::shift() const { return namesBeside_ ? kNameShift : 0; }
+
 Label* DefaultResultsWindow::heading(const QString& name, const QString& text, int blockTop) {
     if (!namesBeside_) return label(name, text, kNameLeft, blockTop, kTagWidth, true, kBlue, 9);
     Label* l = label(name, text, kNameLeft, rowTop(blockTop, 0), kNameWidth, true, kBlue, 9);
@@ -115,14 +116,14 @@ Label* DefaultResultsWindow::heading(const QString& name, const QString& text, i
 }
 
 Label* DefaultResultsWindow::tag(const QString& name, const QString& text, int top, bool emphasis) {
-    Label* l = label(name, text, kTagLeft + shift_, top, kTagWidth, emphasis,
+    Label* l = label(name, text, kTagLeft + shift(), top, kTagWidth, emphasis,
                      emphasis ? kDarkRed : QColor(Qt::black), 7.5);
     if (!name.isEmpty()) cells_.insert(name, l);
     return l;
 }
 
 Label* DefaultResultsWindow::moneyCell(const QString& name, int column, int top, bool emphasis) {
-    Label* l = label(name, QString(), kMoneyLeft[column] + shift_, top, kMoneyWidth, emphasis,
+    Label* l = label(name, QString(), kMoneyLeft[column] + shift(), top, kMoneyWidth, emphasis,
                      emphasis ? kDarkRed : QColor(Qt::black), 7.5);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     cells_.insert(name, l);
@@ -130,7 +131,7 @@ Label* DefaultResultsWindow::moneyCell(const QString& name, int column, int top,
 }
 
 Label* DefaultResultsWindow::yearCell(const QString& name, int top, bool emphasis) {
-    Label* l = label(name, QString(), kYearLeft + shift_, top, kYearWidth, emphasis,
+    Label* l = label(name, QString(), kYearLeft + shift(), top, kYearWidth, emphasis,
                      emphasis ? kDarkRed : QColor(Qt::black), 7.5);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     cells_.insert(name, l);
@@ -185,7 +186,7 @@ void DefaultResultsWindow::finishLayout(int lastRowTop) {
     PlaceTwips(CmdPlotGraph, 120, top, 1335, 375);
     PlaceTwips(CmdPrintForm, 120, top + 435, 1335, 375);
     PlaceTwips(CmdClose, 120, top + 870, 1335, 375);
-    SetClientSizeTwips(kClientWidth + shift_, top + 1365);
+    SetClientSizeTwips(kClientWidth + shift(), top + 1365);
 }
 
 void DefaultResultsWindow::showYearArray(const QString& array,

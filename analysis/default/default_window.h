@@ -56,6 +56,9 @@ class DefaultResultsWindow : public Form {
     Label* tag(const QString& name, const QString& text, int top, bool emphasis = false);
     Label* moneyCell(const QString& name, int column, int top, bool emphasis = false);
     Label* yearCell(const QString& name, int top, bool emphasis = false);
+    // How far right the rows' columns stand of where a window with names above its blocks
+    // has them.
+    int shift() const;
     // An option's name, placed by the block's top.
     Label* heading(const QString& name, const QString& text, int blockTop);
     // The schedule rows 0 to 9 of an option: year and money arrays with their tags.
@@ -91,9 +94,6 @@ class DefaultResultsWindow : public Form {
     QColor back_;
     bool namesBeside_;
     bool salvageYearsEmphasised_;
-    // How far right the rows' columns stand of where a window with names above its blocks
-    // has them.
-    int shift_;
 };
 
 }  // namespace orv
