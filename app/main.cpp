@@ -7,7 +7,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orvalen"));
+    orv::SetApplicationIdentity();
 #ifdef ORVALEN_QUIT_AT_FIRST_IDLE
     orv::bench::QuitAtFirstIdle();
 #endif

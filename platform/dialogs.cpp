@@ -95,16 +95,7 @@ class QtBackend : public PlatformBackend {
     std::optional<QString> run(QFileDialog::AcceptMode mode, const QString& title,
                                const QString& filter, int filterIndex, const QString& fileName) {
         QFileDialog dialog(QApplication::activeWindow(), title);
-        dialog.setAcceptMode(mode);
-        dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                           : QFileDialog::AnyFile);
-        // The program asks its own question before overwriting.
-        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-        const QStringList filters = QtFilter(filter).split(QStringLiteral(";;"));
-        dialog.setNameFilters(filters);
-        if (filterIndex >= 1 && filterIndex <= filters.size())
-            dialog.selectNameFilter(filters.at(filterIndex - 1));
-        if (!fileName.isEmpty()) dialog.selectFile(fileName);
+        PrepareFileDialog(dialog, mode == QFileDialog::AcceptSave, filter, filterIndex, fileName);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
         return dialog.selectedFiles().first();
@@ -140,15 +131,33 @@ MsgAnswer MsgBox(const QString& text, MsgStyle style, const QString& title) {
     return Backend().messageBox(text, style, title);
 }
 
-QString QtFilter(const QString& filter) {
+QStringList QtNameFilters(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList out;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts.at(i + 1);
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        out << QStringLiteral("%1 (%2)").arg(parts.at(i), patterns);
+        QStringList patterns = parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& p : patterns) {
+            p = p.trimmed();
+            if (p == QStringLiteral("*.*")) p = QStringLiteral("*");
+        }
+        out << QStringLiteral("%1 (%2)").arg(parts.at(i), patterns.join(QLatin1Char(' ')));
     }
-    return out.join(QStringLiteral(";;"));
+    return out;
+}
+
+void PrepareFileDialog(QFileDialog& dialog, bool save, const QString& filter, int filterIndex,
+                       const QString& fileName) {
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The program asks its own question before overwriting.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    // An entry reads as its description alone; set before the entries are.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    const QStringList filters = QtNameFilters(filter);
+    dialog.setNameFilters(filters);
+    if (filterIndex >= 1 && filterIndex <= filters.size())
+        dialog.selectNameFilter(filters.at(filterIndex - 1));
+    if (!fileName.isEmpty()) dialog.selectFile(fileName);
 }
 
 bool PrintOnPrinter(QPrinter& printer, const PageSetup& setup, int pageCount,

@@ -15,6 +15,7 @@
 #include <optional>
 #include <vector>
 
+class QFileDialog;
 class QPainter;
 class QPrinter;
 class QWidget;
@@ -100,8 +101,16 @@ class CommonDialog {
     bool ShowPrinter();
 };
 
-// Qt's filter text ("description (pattern);;...") of a "description|pattern|..." filter.
-QString QtFilter(const QString& filter);
+// Qt's name filters of a "description|pattern|..." filter, one for each entry: the
+// description, which the dialog shows alone, then the patterns it matches. "*.*" matches
+// every file, names without a dot included.
+QStringList QtNameFilters(const QString& filter);
+
+// Sets up a file dialog to open (`save` false) or save a file: its filter entries as
+// QtNameFilters gives them, shown by their descriptions, the entry numbered `filterIndex`
+// (from 1) selected, and `fileName` proposed.
+void PrepareFileDialog(QFileDialog& dialog, bool save, const QString& filter, int filterIndex,
+                       const QString& fileName);
 
 // Prints an image of a window on the default printer.
 void PrintWindowImage(QWidget* window);

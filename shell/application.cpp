@@ -2,17 +2,40 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <iostream>
 
 #include "platform/activation.h"
 #include "platform/dialogs.h"
+#include "platform/fonts.h"
 #include "shell/mdi_main.h"
 
 namespace orv {
+namespace {
+
+const QString kDesktopEntry = QStringLiteral("org.orvalen.Orvalen");
+
+}  // namespace
+
+void SetApplicationIdentity() {
+    QApplication::setApplicationName(QStringLiteral("Orvalen"));
+    QGuiApplication::setDesktopFileName(kDesktopEntry);
+}
+
+QIcon OrvalenIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(kDesktopEntry).arg(size),
+                     QSize(size, size));
+    return icon;
+}
 
 Application::Application(const QString& appFolder)
     : folder_(QDir::fromNativeSeparators(appFolder)) {
     ActivationTracker::instance().setEnabled(true);
+    // Every window takes the application's icon and fonts.
+    QApplication::setWindowIcon(OrvalenIcon());
+    UseOrvalenFonts();
     main_ = std::make_unique<MDIMain>(folder_);
     // Once the frame is built: the print plugins load on a worker thread, and the plugins
     // the frame loads for itself (the menu bar's images) must not wait for them.

@@ -1,6 +1,7 @@
 // Starting the application: main() and the tests start it the same way.
 #pragma once
 
+#include <QIcon>
 #include <QString>
 #include <memory>
 
@@ -24,6 +25,13 @@ class Application {
     QString folder_;
     std::unique_ptr<MDIMain> main_;
 };
+
+// Names the application and its desktop entry, before any window is built: the data
+// folder follows from the name, and a desktop ties the windows to the menu entry by it.
+void SetApplicationIdentity();
+
+// Orvalen's own icon, at the sizes the desktop asks for.
+QIcon OrvalenIcon();
 
 // The executable's folder, with "/" as separator.
 QString ExecutableFolder();

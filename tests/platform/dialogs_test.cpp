@@ -3,12 +3,46 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QListView>
 #include <QPainter>
+#include <QTemporaryDir>
 
 #include "support/app_fixture.h"
 
 using namespace orv;
+
+namespace {
+
+// The names a file dialog lists in its folder, once it has read the folder.
+QStringList ListedFiles(QFileDialog& dialog) {
+    auto* view = dialog.findChild<QListView*>("listView");
+    if (!view) return {};
+    QStringList names;
+    QElapsedTimer waited;
+    waited.start();
+    do {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        names.clear();
+        const QModelIndex root = view->rootIndex();
+        for (int r = 0; r < view->model()->rowCount(root); ++r)
+            names << view->model()->index(r, 0, root).data().toString();
+    } while (names.isEmpty() && waited.elapsed() < 5000);
+    // Rows a read in progress adds still arrive together.
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    names.clear();
+    const QModelIndex root = view->rootIndex();
+    for (int r = 0; r < view->model()->rowCount(root); ++r)
+        names << view->model()->index(r, 0, root).data().toString();
+    names.sort();
+    return names;
+}
+
+}  // namespace
 
 TEST(DialogsTest, MessageBoxesAnswerAsScripted) {
     test::ScriptedPlatform platform;
@@ -33,7 +67,52 @@ TEST(DialogsTest, CommonDialogKeepsSettingsAndReportsCancel) {
     EXPECT_EQ(d.FileName, "/tmp/a.mdb");
     EXPECT_EQ(platform->fileRequests.back().fileName, "/tmp/a.mdb");
     EXPECT_TRUE(platform->fileRequests.back().save);
-    EXPECT_EQ(QtFilter(d.Filter), "Project Files (*.mdb) (*.mdb);;All Files (*.*)");
+}
+
+// Each entry reads as its description alone and matches its patterns; "*.*" matches every
+// file, also one whose name has no dot, as a Save may give it.
+TEST(DialogsTest, FileDialogEntriesReadAsGivenAndListTheirFiles) {
+    QTemporaryDir folder;
+    for (const char* name : {"road7", "bridge.mdb", "notes.txt"}) {
+        QFile f(folder.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    const QStringList every = {"bridge.mdb", "notes.txt", "road7"};
+    const QStringList projects = {"bridge.mdb"};
+    struct Case {
+        bool save;
+        QString filter;
+        QStringList entries;
+    };
+    const Case cases[] = {
+        {false,
+         "All Files (*.*)|*.*|VORN Files(*.mdb)|*.mdb",
+         {"All Files (*.*)", "VORN Files(*.mdb)"}},
+        {true,
+         "All Files (*.*)|*.*|VORN Database Files(*.mdb)|*.mdb",
+         {"All Files (*.*)", "VORN Database Files(*.mdb)"}},
+    };
+    for (const Case& c : cases) {
+        for (int index : {1, 2}) {
+            SCOPED_TRACE(c.entries.at(index - 1).toStdString());
+            QFileDialog dialog;
+            dialog.setDirectory(folder.path());
+            PrepareFileDialog(dialog, c.save, c.filter, index, QString());
+            auto* entries = dialog.findChild<QComboBox*>("fileTypeCombo");
+            ASSERT_NE(entries, nullptr);
+            QStringList shown;
+            for (int i = 0; i < entries->count(); ++i) shown << entries->itemText(i);
+            EXPECT_EQ(shown, c.entries);
+            EXPECT_EQ(entries->currentIndex(), index - 1);
+            EXPECT_EQ(ListedFiles(dialog), index == 1 ? every : projects);
+        }
+    }
+}
+
+TEST(DialogsTest, NameFiltersKeepEveryPattern) {
+    EXPECT_EQ(
+        QtNameFilters("Project Files (*.mdb)|*.mdb|All Files|*.*|Texts|*.txt;*.csv"),
+        QStringList({"Project Files (*.mdb) (*.mdb)", "All Files (*)", "Texts (*.txt *.csv)"}));
 }
 
 TEST(DialogsTest, PrintingIsCaptured) {

@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QFile>
+#include <QIcon>
+#include <QImage>
 #include <QMenuBar>
 #include <QProcess>
 
@@ -74,6 +76,26 @@ TEST_F(StartupTest, ShowsTheMenusAndLoadsTheWindowsStartUpTouches) {
     EXPECT_EQ(main().fmCosts().LblMaintOptionThreeLabel->Caption(), "Other Type Three");
     EXPECT_EQ(main().fmDataEntry().CbxSurfaceTwo->Text(), "Aggregate");
     EXPECT_EQ(main().fmDataEntry().CbxSurfaceTwo->ListCount(), 3);
+}
+
+// The frame and the top-level windows show Orvalen's own icon, built into the program,
+// at every size a desktop asks for.
+TEST_F(StartupTest, EveryWindowCarriesOrvalensIcon) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{&main(), &main().fmCosts(), &main().fmPlotResults()}) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        const QIcon icon = w->windowIcon();
+        for (int size : {16, 32, 48, 64, 128, 256}) {
+            const QImage drawn = icon.pixmap(size, size)
+                                     .toImage()
+                                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            const QImage own =
+                QImage(QStringLiteral(":/icons/org.orvalen.Orvalen-%1.png").arg(size))
+                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            EXPECT_FALSE(own.isNull()) << size;
+            EXPECT_EQ(drawn, own) << size;
+        }
+    }
 }
 
 TEST_F(StartupTest, SplashStandsOverTheDataEntryWindowUntilOK) {
