@@ -452,8 +452,13 @@ bool MDIMain::SaveProjectFile() {
         return false;
     }
     try {
-        fmDataEntry().SaveEntries();
-        fmCosts().SaveEntries();
+        try {
+            fmDataEntry().SaveEntries();
+            fmCosts().SaveEntries();
+        } catch (const DbError& e) {
+            // Only the working copy was written so far: the target file is not the cause.
+            throw WorkingCopyWriteError(e, strWorkFile);
+        }
         WriteProjectFile(dbVORN, strProjectFile, writeOptions);
     } catch (const std::exception& e) {
         // The old file stays as it was; the project stays marked as changed.

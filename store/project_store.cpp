@@ -93,7 +93,18 @@ bool HoldsKind(const QVariant& v, schema::Kind kind) {
 struct Problem {
     QString reason;
     QString detail;
+    // The engine's own reason when it refused to read the file and no other program caused
+    // it ("file is not a database").
+    QString engine = QString();
 };
+
+// What the engine says of a full disk.
+const QString kDiskFull = QStringLiteral("database or disk is full");
+
+// The engine's words for result `code`; empty for a failure found outside the engine.
+QString EngineReason(int code) {
+    return code != 0 ? QString::fromUtf8(sqlite3_errstr(code)) : QString();
+}
 
 // Why the engine, with result `code`, cannot read the database at `path` when the cause is
 // another program: a lock it holds on the file, or changes it left unfinished in a
@@ -228,16 +239,22 @@ std::optional<Problem> CheckFile(const QString& path, bool rows) {
         db.Close();
         return why;
     } catch (const DbError& e) {
-        return Problem{
-            OtherProgramReason(path, e.Code()).value_or(QStringLiteral("it is not a project file")),
-            e.Message()};
+        if (std::optional<QString> other = OtherProgramReason(path, e.Code()))
+            return Problem{*other, e.Message(), QString()};
+        return Problem{QStringLiteral("it is not a project file"), e.Message(),
+                       EngineReason(e.Code())};
     }
+}
+
+// Why a file just written does not read back: what Open would say of it, or, where the
+// engine refused it, the engine's reason.
+QString ReadBackReason(const Problem& why) {
+    return why.engine.isEmpty() ? why.reason : why.engine;
 }
 
 // The user's words for a failure to write a file.
 QString WriteFailure(const QString& detail, const QString& otherwise) {
-    if (detail.contains(QStringLiteral("database or disk is full")))
-        return QStringLiteral("the disk is full");
+    if (detail.contains(kDiskFull)) return QStringLiteral("the disk is full");
     return otherwise;
 }
 
@@ -344,23 +361,49 @@ void MakeWorkingCopy(const QString& templatePath, const QString& workPath) {
     RemoveCompanions(workPath);
     // A plain copy, never flushed to disk: the next start makes the working copy afresh.
     QFile source(templatePath);
-    QFile work(workPath);
     const bool read = source.open(QIODevice::ReadOnly);
     const QByteArray bytes = read ? source.readAll() : QByteArray();
-    if (!read || source.error() != QFileDevice::NoError ||
-        !work.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
-        work.write(bytes) != bytes.size() || !work.flush()) {
-        const QString why =
-            source.error() != QFileDevice::NoError ? source.errorString() : work.errorString();
-        if (work.isOpen()) {
-            work.close();
-            QFile::remove(workPath);
-        }
+    auto fail = [&](const QString& why) {
         throw DbError(QStringLiteral("Cannot copy the project template \"%1\" to \"%2\": %3")
                           .arg(templatePath, workPath, why));
+    };
+    if (!read || source.error() != QFileDevice::NoError) fail(source.errorString());
+    const QByteArray native = QFile::encodeName(workPath);
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) fail(SystemError(errno));
+    // A write may stop short of the end (a disk that fills); the next one then says why.
+    int error = 0;
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n =
+            ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            error = n < 0 ? errno : ENOSPC;
+            break;
+        }
+        done += n;
     }
-    work.close();
-    work.setPermissions(source.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error != 0) {
+        ::unlink(native.constData());
+        fail(SystemError(error));
+    }
+    QFile::setPermissions(workPath,
+                          source.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+ProjectFileError WorkingCopyWriteError(const DbError& e, const QString& workPath) {
+    const QString folder = QFileInfo(workPath).absolutePath();
+    if ((e.Code() & 0xff) == SQLITE_FULL || e.Message().contains(kDiskFull)) {
+        return ProjectFileError(
+            QStringLiteral("the working file could not be written: the disk holding %1 is full")
+                .arg(folder),
+            e.Message());
+    }
+    QString why = QStringLiteral("the working file in %1 could not be written").arg(folder);
+    if (const QString engine = EngineReason(e.Code()); !engine.isEmpty())
+        why += QStringLiteral(": ") + engine;
+    return ProjectFileError(why, e.Message());
 }
 
 Database OpenWorkingCopy(const QString& workPath) {
@@ -466,7 +509,9 @@ void WriteProjectFile(Database& work, const QString& targetPath,
         }
         step(WriteStep::CheckFile);
         if (std::optional<Problem> why = CheckFile(temporary, true)) {
-            throw DbError(QStringLiteral("The new file was not written correctly: ") + why->detail);
+            throw ProjectFileError(
+                QStringLiteral("it did not read back as a project file: ") + ReadBackReason(*why),
+                QStringLiteral("The new file was not written correctly: ") + why->detail);
         }
         step(WriteStep::SyncFile);
         // The new file gets the old file's permissions, else those a new file gets here.
@@ -512,8 +557,9 @@ void WriteProjectFile(Database& work, const QString& targetPath,
     }
     step(WriteStep::CheckSaved);
     if (std::optional<Problem> why = CheckFile(absoluteTarget, true)) {
-        throw ProjectFileError(QStringLiteral("it does not open after saving: ") + why->reason,
-                               QStringLiteral("The saved file does not open: ") + why->detail);
+        throw ProjectFileError(
+            QStringLiteral("it does not open after saving: ") + ReadBackReason(*why),
+            QStringLiteral("The saved file does not open: ") + why->detail);
     }
 }
 

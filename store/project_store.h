@@ -45,6 +45,11 @@ std::optional<QString> CheckTemplateFile(const QString& path);
 // Take the WorkingCopyLock first, so a second running copy never deletes the first's file.
 void MakeWorkingCopy(const QString& templatePath, const QString& workPath);
 
+// The engine's failure `e` to write the working copy at `workPath`, in the user's words and
+// naming the copy's folder: "the working file could not be written: the disk holding
+// <folder> is full", else the engine's reason. what() keeps e's detail.
+ProjectFileError WorkingCopyWriteError(const DbError& e, const QString& workPath);
+
 // Opens the working copy for reading and writing. It is made afresh at every start, so its
 // writes never wait for the disk; a failed transaction still rolls back.
 Database OpenWorkingCopy(const QString& workPath);

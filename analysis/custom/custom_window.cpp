@@ -429,24 +429,34 @@ void CustomScheduleWindow::SaveSchedule() {
     // Nothing is saved over a row the window has not loaded: after a failure, or after New
     // or Open replaced the tables.
     if (!canSave_ || loadedGeneration_ != main_.projectGeneration()) return;
-    std::array<ShownOption, 2> shown;
-    for (int o = 0; o < 2; ++o) {
-        Option& opt = Opt(o);
-        ShownOption& s = shown[static_cast<size_t>(o)];
-        s.construction = {opt.ConstCost->Caption(), opt.ConstInflated->Caption(),
-                          opt.ConstValue->Caption()};
-        for (int i = 0; i < kCustomRows; ++i) {
-            s.rows[static_cast<size_t>(i)] = {opt.Activity[i]->Text(),    opt.Year[i]->Text(),
-                                              opt.Depth[i]->Text(),       opt.Cost[i]->Caption(),
-                                              opt.Inflated[i]->Caption(), opt.Value[i]->Caption()};
-        }
-        s.salvage = {opt.SalvageCost->Caption(), opt.SalvageInflated->Caption(),
-                     opt.SalvageValue->Caption()};
-        s.totals = {opt.TotalCost->Caption(), opt.TotalInflated->Caption(),
-                    opt.TotalValue->Caption()};
-    }
     Recordset& rst = traits_.recordset(main_);
     try {
+        // A year or depth is written only as its row's check would accept it, whether its
+        // box is shown or hidden and however its text got there; otherwise the column keeps
+        // its stored value.
+        const double n = period();
+        std::array<ShownOption, 2> shown;
+        for (int o = 0; o < 2; ++o) {
+            Option& opt = Opt(o);
+            const StoredOption stored =
+                ReadStoredOption(o, [&rst](const QString& f) { return rst.Field(f); });
+            ShownOption& s = shown[static_cast<size_t>(o)];
+            s.construction = {opt.ConstCost->Caption(), opt.ConstInflated->Caption(),
+                              opt.ConstValue->Caption()};
+            for (int i = 0; i < kCustomRows; ++i) {
+                ShownRow& r = s.rows[static_cast<size_t>(i)];
+                r = {opt.Activity[i]->Text(), opt.Year[i]->Text(),        opt.Depth[i]->Text(),
+                     opt.Cost[i]->Caption(),  opt.Inflated[i]->Caption(), opt.Value[i]->Caption()};
+                r.yearAccepted = YearAccepted(r.year, n);
+                r.depthAccepted =
+                    DepthAccepted(r.depth, opt.Units[i]->Caption(), traits_.wholePercent);
+                r.storedYear = stored.rows[static_cast<size_t>(i)].year;
+            }
+            s.salvage = {opt.SalvageCost->Caption(), opt.SalvageInflated->Caption(),
+                         opt.SalvageValue->Caption()};
+            s.totals = {opt.TotalCost->Caption(), opt.TotalInflated->Caption(),
+                        opt.TotalValue->Caption()};
+        }
         rst.Edit();
         for (const auto& [column, value] : ScheduleFields(shown)) rst.SetField(column, value);
         rst.Update();

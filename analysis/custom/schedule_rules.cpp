@@ -237,6 +237,32 @@ bool DepthWithinBound(const QString& text) {
     return bounds::Within(ReadDepth(text), bounds::kDepth);
 }
 
+CheckResult CheckDepth(const QString& text, const QString& unitsCaption, bool wholePercent) {
+    if (!IsNumberText(text)) return {QString(), std::nullopt};
+    QString checked = text;
+    if (wholePercent && unitsCaption == kPercentUnits && DepthWithinBound(checked)) {
+        checked = WholePercentText(checked);
+        if (!IsNumberText(checked)) return {QString(), std::nullopt};
+    }
+    if (auto message = DepthRangeMessage(checked, unitsCaption)) return {QString(), message};
+    return {checked, std::nullopt};
+}
+
+bool RowCheckAccepts(const CheckResult& check, const QString& text,
+                     double (*read)(const QString&)) {
+    if (check.message) return false;
+    if (check.text == text) return true;
+    return IsNumberText(text) && read(check.text) == read(text);
+}
+
+bool YearAccepted(const QString& text, double period) {
+    return RowCheckAccepts(CheckYear(text, period), text, ReadYear);
+}
+
+bool DepthAccepted(const QString& text, const QString& unitsCaption, bool wholePercent) {
+    return RowCheckAccepts(CheckDepth(text, unitsCaption, wholePercent), text, ReadDepth);
+}
+
 // ---- The stored row
 
 QString ScheduleColumn(int option, const QString& item, const QString& kind) {
@@ -258,12 +284,15 @@ std::vector<std::pair<QString, QVariant>> ScheduleFields(const std::array<ShownO
         for (int i = 0; i < kCustomRows; ++i) {
             const ShownRow& r = s.rows[static_cast<size_t>(i)];
             const QString& word = kRowWords[i];
-            const double year = ReadYear(r.year);
+            const double year = r.yearAccepted ? ReadYear(r.year) : r.storedYear;
             fields.emplace_back(ScheduleColumn(o, word, QString()),
                                 year == 0 ? QStringLiteral(" ") : r.activity);
-            fields.emplace_back(ScheduleColumn(o, word, QStringLiteral("Year")), year);
-            fields.emplace_back(ScheduleColumn(o, word, QStringLiteral("Depth")),
-                                ReadDepth(r.depth));
+            if (r.yearAccepted)
+                fields.emplace_back(ScheduleColumn(o, word, QStringLiteral("Year")), year);
+            if (r.depthAccepted) {
+                fields.emplace_back(ScheduleColumn(o, word, QStringLiteral("Depth")),
+                                    ReadDepth(r.depth));
+            }
             amounts(word, {r.cost, r.inflated, r.value});
         }
         amounts(QStringLiteral("Salvage"), s.salvage);

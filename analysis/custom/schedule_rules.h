@@ -182,6 +182,19 @@ std::optional<QString> DepthRangeMessage(const QString& text, const QString& uni
 // Whether a depth text is within the largest depth a row can price (common/number_bounds.h):
 // only such a depth is rounded or priced before its range check.
 bool DepthWithinBound(const QString& text);
+// A row's depth check as a whole, the checks at each change and when the box is left taken
+// together: no number is emptied; in a row whose percentages are whole (`wholePercent` and
+// the units caption "% Area") a depth within DepthWithinBound is rounded to a whole percent;
+// then outside 0..100 is refused with its range message.
+CheckResult CheckDepth(const QString& text, const QString& unitsCaption, bool wholePercent);
+
+// Whether a row check leaves `text` to be stored: no message, and the text kept as it
+// stands, or changed only where `read` (ReadYear, ReadDepth) reads both alike, as the check
+// rounding a year "7.6" to "8". A window stores a year or a depth only then; otherwise the
+// column keeps its stored value.
+bool RowCheckAccepts(const CheckResult& check, const QString& text, double (*read)(const QString&));
+bool YearAccepted(const QString& text, double period);
+bool DepthAccepted(const QString& text, const QString& unitsCaption, bool wholePercent);
 
 // ---- The stored row
 
@@ -196,6 +209,10 @@ QString ScheduleColumn(int option, const QString& item, const QString& kind);
 
 struct ShownRow {
     QString activity, year, depth, cost, inflated, value;
+    // A year or depth that the row's check refuses is not written: its column keeps the
+    // stored value, and the stored year decides the blank activity.
+    bool yearAccepted = true, depthAccepted = true;
+    double storedYear = 0;
 };
 struct ShownOption {
     std::array<QString, 3> construction;
@@ -203,8 +220,8 @@ struct ShownOption {
     std::array<QString, 3> salvage;  // cost, inflated, value
     std::array<QString, 3> totals;
 };
-// The 126 named columns in the order they are written: a row without a year stores the
-// activity " ".
+// The named columns in the order they are written, all 126 but a refused year or depth: a
+// row without a year stores the activity " ".
 std::vector<std::pair<QString, QVariant>> ScheduleFields(const std::array<ShownOption, 2>& shown);
 
 struct StoredRow {

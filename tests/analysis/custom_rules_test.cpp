@@ -333,6 +333,75 @@ TEST(CustomRules, StoredRowTakesTheShownAmountsAndTheYearAsRead) {
     EXPECT_EQ(row["OptOneTotalInflated"].toDouble(), -1224);
 }
 
+// A year or depth is stored only when its row's check would accept the text as it stands,
+// or change it only as the store reads it anyway.
+TEST(CustomRules, OnlyWhatTheRowChecksAcceptIsStored) {
+    struct YearCase {
+        const char* text;
+        bool accepted;
+    };
+    const YearCase years[] = {{"", true},       {"12", true},    {"30", true},   {"7.6", true},
+                              {"$5", true},     {"0", true},     {"31", false},  {"1e3", false},
+                              {"1,000", false}, {"-3", false},   {"abc", false}, {"12abc", false},
+                              {"1e400", false}, {"-1e40", false}};
+    for (const YearCase& c : years) EXPECT_EQ(YearAccepted(c.text, 30), c.accepted) << c.text;
+
+    struct DepthCase {
+        const char* text;
+        QString units;
+        bool wholePercent;
+        bool accepted;
+    };
+    const DepthCase depths[] = {
+        {"", kInchUnits, true, true},
+        {".0", QString(), true, true},
+        {"2.26", kInchUnits, true, true},
+        {"100", kPercentUnits, true, true},
+        // A percentage the check rounds to another whole percent is not stored; "0" emptied
+        // reads as 0 all the same.
+        {"12.6", kPercentUnits, true, false},
+        {"12.6", kPercentUnits, false, true},
+        {"13", kPercentUnits, true, true},
+        {"0", kPercentUnits, true, true},
+        {"150", kPercentUnits, true, false},
+        {"100.5", kInchUnits, true, false},
+        {"-1", QString(), true, false},
+        {"1e12", kPercentUnits, true, false},
+        {"1e400", kInchUnits, false, false},
+        {"x", kInchUnits, true, false},
+    };
+    for (const DepthCase& c : depths) {
+        EXPECT_EQ(DepthAccepted(c.text, c.units, c.wholePercent), c.accepted)
+            << c.text << " " << c.units.toStdString() << " " << c.wholePercent;
+    }
+    EXPECT_EQ(CheckDepth("12.6", kPercentUnits, true).text, "13");
+    EXPECT_EQ(CheckDepth("150", kPercentUnits, true).message, kSchedulePercentMessage);
+    EXPECT_EQ(CheckDepth("150", QString(), true).message, kScheduleDepthMessage);
+
+    // A refused year or depth is not written; the stored year decides the blank activity.
+    std::array<ShownOption, 2> shown;
+    for (ShownOption& o : shown)
+        for (ShownRow& r : o.rows) r = {"Overlay", "5", "2", "$ 0", "$ 0", "$ 0"};
+    ShownRow& refused = shown[0].rows[2];
+    refused.year = "1e3";
+    refused.depth = "1e12";
+    refused.yearAccepted = refused.depthAccepted = false;
+    refused.storedYear = 12;
+    ShownRow& none = shown[1].rows[4];
+    none.yearAccepted = false;
+    none.storedYear = 0;
+    QHash<QString, QVariant> row;
+    for (const auto& [name, value] : ScheduleFields(shown)) row.insert(name, value);
+    EXPECT_EQ(row.size(), 126 - 3);
+    EXPECT_FALSE(row.contains("OptOneTwoYear"));
+    EXPECT_FALSE(row.contains("OptOneTwoDepth"));
+    EXPECT_EQ(row["OptOneTwo"].toString(), "Overlay");
+    EXPECT_FALSE(row.contains("OptTwoFourYear"));
+    EXPECT_EQ(row["OptTwoFour"].toString(), " ");
+    EXPECT_EQ(row["OptTwoFourDepth"].toDouble(), 2);
+    EXPECT_EQ(row["OptOneThreeYear"].toDouble(), 5);
+}
+
 TEST(CustomRules, LoadingGivesUnitsAndPricesAfresh) {
     StoredOption stored;
     for (StoredRow& r : stored.rows) r = {"Fog Seal", 0, 0, 7, 7, 7};

@@ -426,4 +426,60 @@ TEST_F(ProjectFilesTest, AFailedSaveIsToldAndKeepsTheOldFile) {
     EXPECT_EQ(QDir(path("ro")).entryList(QDir::Files), QStringList{"p.mdb"});
 }
 
+// A saved file that Open would refuse is not kept, and the message says what Open would.
+TEST_F(ProjectFilesTest, AReadBackThatFailsNamesTheField) {
+    main().dbVORN.Execute("UPDATE CustomACAC SET OptOneTwoYear = 1000");
+    const QString file = path("saved.mdb");
+    testing::internal::CaptureStderr();
+    saveAs(file);
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(lastMessage().title, "Save File Error");
+    EXPECT_EQ(lastMessage().text, " Cannot Save File " + file +
+                                      ": it did not read back as a project file: field "
+                                      "OptOneTwoYear of table CustomACAC holds 1000, which is "
+                                      "out of range");
+    EXPECT_FALSE(QFile::exists(file));
+}
+
+// The working copy cannot take the entries a Save writes into it first: the message names
+// the working copy's folder and the full disk, and neither the file saved over nor a new
+// one is touched.
+TEST_F(ProjectFilesTest, AFullDiskUnderTheWorkingCopyIsNamedAndNoFileChanges) {
+    const QString kept = path("kept.mdb");
+    saveAs(kept);
+    const QByteArray old = Bytes(kept);
+    // The working copy may grow no further: the engine then fails as on a full disk.
+    Database& work = main().dbVORN;
+    const QString pages = work.QueryValue("PRAGMA page_count").toString();
+    work.Execute("PRAGMA max_page_count = " + pages);
+    FmDataEntry& entry = main().fmDataEntry();
+    const QString text(1500, QLatin1Char('n'));
+    for (TextBox* box : {entry.TbxName, entry.TbxFrom, entry.TbxTo}) box->SetText(text);
+    const QString workFolder = QFileInfo(main().workFile()).absolutePath();
+    const QString newFile = path("new.mdb");
+    for (const QString& target : {kept, newFile}) {
+        SCOPED_TRACE(target.toStdString());
+        backend().answers = {MsgAnswer::Yes};
+        testing::internal::CaptureStderr();
+        saveAs(target);
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(lastMessage().title, "Save File Error");
+        EXPECT_EQ(lastMessage().text, " Cannot Save File " + target +
+                                          ": the working file could not be written: the disk "
+                                          "holding " +
+                                          workFolder + " is full");
+        EXPECT_NE(err.find("database or disk is full"), std::string::npos) << err;
+        EXPECT_NE(err.find("UPDATE"), std::string::npos) << err;
+    }
+    EXPECT_EQ(Bytes(kept), old);
+    EXPECT_FALSE(QFile::exists(newFile));
+    EXPECT_EQ(QDir(folder()).entryList({".*.mdb.*"}, QDir::Files | QDir::Hidden), QStringList());
+
+    // With room again the same Save writes the entries.
+    work.Execute("PRAGMA max_page_count = 1073741823");
+    menu("MenuFileSave");
+    Database saved = Database::Open(newFile, Database::Mode::ReadOnly);
+    EXPECT_EQ(Recordset(saved, "VORN").Text("ProjectName"), text);
+}
+
 }  // namespace

@@ -3,12 +3,15 @@
 #include "store/project_store.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <csignal>
+#include <cstring>
 #include <functional>
 
 #include "store/schema.h"
@@ -399,6 +402,86 @@ TEST_F(ProjectStoreTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
     EXPECT_THROW(WriteProjectFile(work_, path("dir.mdb")), DbError);
     EXPECT_THROW(WriteProjectFile(work_, path("no/such/folder.mdb")), DbError);
     EXPECT_EQ(FolderEntries(), QStringList({"VORN.mdb", "VORNTMP.mdb", "dir.mdb", "old.mdb"}));
+}
+
+// A new file that does not read back is given up with the reason Open would give, or with
+// the engine's own reason, and the old file stays.
+TEST_F(ProjectStoreTest, AReadBackFailureSaysWhatOpenWouldSay) {
+    const QString target = path("old.mdb");
+    WriteProjectFile(work_, target);
+    const QByteArray old = FileHash(target);
+    // Spoils the header of the new file before it is checked.
+    WriteProjectOptions damaging;
+    damaging.beforeStep = [this](WriteStep s) {
+        if (s != WriteStep::CheckFile) return;
+        for (const QString& name :
+             QDir(folder()).entryList({".old.mdb.*"}, QDir::Hidden | QDir::Files)) {
+            QFile f(path(name));
+            ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+            f.write(QByteArray(100, 'x'));
+        }
+    };
+    struct Case {
+        const char* sql;
+        WriteProjectOptions options;
+        QString reason;
+    };
+    const Case cases[] = {
+        {"UPDATE CustomACAC SET OptOneTwoYear = 1000",
+         {},
+         "field OptOneTwoYear of table CustomACAC holds 1000, which is out of range"},
+        {"UPDATE CustomACAC SET OptOneTwoYear = 0", damaging, "file is not a database"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.sql);
+        work_.Execute(c.sql);
+        try {
+            WriteProjectFile(work_, target, c.options);
+            ADD_FAILURE() << "written";
+        } catch (const ProjectFileError& e) {
+            EXPECT_EQ(e.Reason(), "it did not read back as a project file: " + c.reason);
+        }
+        EXPECT_EQ(FileHash(target), old);
+        EXPECT_EQ(FolderEntries(), QStringList({"VORN.mdb", "VORNTMP.mdb", "old.mdb"}));
+    }
+}
+
+// A copy of the template that a write cuts short (here the file size limit, as a full disk
+// would) says the system's reason and leaves no partial copy.
+TEST_F(ProjectStoreTest, AWorkingCopyWrittenShortSaysWhyAndIsRemoved) {
+    const QString work = path("short.mdb");
+    int out[2];
+    ASSERT_EQ(::pipe(out), 0);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        // Beyond the limit a write stops short, and the next one fails with EFBIG.
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{8192, RLIM_INFINITY};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        QByteArray said = "copied";
+        try {
+            MakeWorkingCopy(templatePath_, work);
+        } catch (const DbError& e) {
+            said = e.what();
+        }
+        if (::write(out[1], said.constData(), static_cast<size_t>(said.size())) < 0) ::_exit(2);
+        ::_exit(0);
+    }
+    ::close(out[1]);
+    QByteArray said;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;) said.append(buffer, n);
+    ::close(out[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(said.toStdString(),
+              QStringLiteral("Cannot copy the project template \"%1\" to \"%2\": %3")
+                  .arg(templatePath_, work, QString::fromLocal8Bit(std::strerror(EFBIG)))
+                  .toStdString());
+    EXPECT_FALSE(QFile::exists(work));
+    EXPECT_GT(QFileInfo(templatePath_).size(), 8192);
 }
 
 // Changes another program committed into a "-wal" are part of the file; a Save replaces
