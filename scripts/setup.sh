@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Installs what Orvalen needs to build, run, test and package on Debian 12. Safe to run again.
+# Installs what Orvalen needs to build, run, test and package on Debian 12, and any further
+# packages named as arguments. Safe to run again.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl-dev
   libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation locales poppler-utils
+  fonts-dejavu-core fonts-liberation locales poppler-utils
   dpkg-dev file desktop-file-utils appstream
+  "$@"
 )
 
 SUDO=""

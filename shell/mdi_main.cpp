@@ -149,7 +149,8 @@ void MDIMain::buildMenus() {
 
 void MDIMain::MDIForm_Load() {
     strTemplateFile = appFolder_ + QStringLiteral("/") + kTemplateFileName;
-    // The working copy stays beside the template unless this user cannot write there.
+    // The working copy stays beside the template unless Orvalen is installed or this user
+    // cannot write there.
     const QString dataFolder =
         QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     const std::optional<QString> workFolder = WorkingCopyFolder(appFolder_, dataFolder);

@@ -16,16 +16,26 @@ bool CanWriteInto(const QString& folder) {
            ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
 }
 
+bool IsInstalled(const QString& appFolder) {
+    return QFileInfo::exists(appFolder + QStringLiteral("/") + kInstalledMarkerFileName);
+}
+
 }  // namespace
 
 std::optional<QString> WorkingCopyFolder(const QString& appFolder, const QString& dataFolder) {
-    if (CanWriteInto(appFolder)) return appFolder;
+    if (!IsInstalled(appFolder) && CanWriteInto(appFolder)) return appFolder;
     if (!dataFolder.isEmpty() && QDir().mkpath(dataFolder) && CanWriteInto(dataFolder))
         return QDir::fromNativeSeparators(dataFolder);
     return std::nullopt;
 }
 
 QString NoWorkingCopyFolderMessage(const QString& appFolder, const QString& dataFolder) {
+    if (IsInstalled(appFolder)) {
+        return QStringLiteral(
+                   "Orvalen needs a folder to keep its working file in, but it cannot write "
+                   "into your data folder \"%1\".")
+            .arg(QDir::toNativeSeparators(dataFolder));
+    }
     return QStringLiteral(
                "Orvalen needs a folder to keep its working file in, but it can write neither "
                "into its own folder \"%1\" nor into your data folder \"%2\".")

@@ -1,5 +1,5 @@
-// Start-up in an application folder the user cannot write into, as after an installation
-// from a package: the working copy and its lock go to the user's data folder.
+// Start-up in an application folder the user cannot write into, or in an installed one: the
+// working copy and its lock go to the user's data folder.
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -14,6 +14,7 @@
 #include "analysis/default/fm_default_acag.h"
 #include "inputs/fm_data_entry.h"
 #include "shell/fm_logo.h"
+#include "shell/work_folder.h"
 #include "support/app_fixture.h"
 
 using namespace orv;
@@ -96,6 +97,122 @@ class ReadOnlyFolderTest : public ::testing::Test {
 
     QTemporaryDir appDir;
 };
+
+// Folders the child of RunAsUser may write into (`writable`) or not, made by the parent, with
+// the installed marker beside the template when `installed`. Made writable again when done,
+// so that they can be removed.
+class Folders {
+  public:
+    Folders() { QFile::setPermissions(base_.path(), kOpen); }
+    ~Folders() {
+        for (const QString& f : made_) QFile::setPermissions(f, kOpen);
+    }
+    QString Make(const QString& name, bool installed, bool writable) {
+        const QString f = base_.path() + "/" + name;
+        QDir().mkpath(f);
+        PlaceTemplate(f);
+        if (installed) QFile(f + "/" + kInstalledMarkerFileName).open(QIODevice::WriteOnly);
+        made_ << f;
+        QFile::setPermissions(f,
+                              writable ? kOpen | QFile::WriteGroup | QFile::WriteOther : kReadOnly);
+        return f;
+    }
+    // A data folder that does not exist yet: below a home anyone may make folders in, or
+    // below a plain file, where nobody can.
+    QString Data(const QString& name, bool usable) {
+        const QString home = base_.path() + "/" + name;
+        if (usable) {
+            QDir().mkpath(home);
+            QFile::setPermissions(home, kOpen | QFile::WriteGroup | QFile::WriteOther);
+        } else {
+            QFile(home).open(QIODevice::WriteOnly);
+        }
+        return home + "/.local/share/Orvalen";
+    }
+
+  private:
+    static constexpr QFileDevice::Permissions kReadOnly = QFile::ReadOwner | QFile::ExeOwner |
+                                                          QFile::ReadGroup | QFile::ExeGroup |
+                                                          QFile::ReadOther | QFile::ExeOther;
+    static constexpr QFileDevice::Permissions kOpen = kReadOnly | QFile::WriteOwner;
+    QTemporaryDir base_;
+    QStringList made_;
+};
+
+TEST_F(ReadOnlyFolderTest, WhereTheWorkingCopyGoes) {
+    enum Where { App, Data, None };
+    struct Case {
+        const char* name;
+        bool installed, appWritable, dataUsable;
+        Where expected;
+    };
+    const Case cases[] = {
+        {"a build in a folder it may write", false, true, true, App},
+        {"a build in a folder it may not write", false, false, true, Data},
+        {"a build, neither folder", false, false, false, None},
+        {"installed, its folder writable (as for root)", true, true, true, Data},
+        {"installed, its folder read-only", true, false, true, Data},
+        {"installed, no data folder, its folder writable", true, true, false, None},
+    };
+    Folders folders;
+    struct Row {
+        Case c;
+        QString app, data;
+    };
+    std::vector<Row> rows;
+    int n = 0;
+    for (const Case& c : cases) {
+        ++n;
+        rows.push_back({c, folders.Make(QString("app%1").arg(n), c.installed, c.appWritable),
+                        folders.Data(QString("home%1").arg(n), c.dataUsable)});
+    }
+    RunAsUser([&] {
+        for (const auto& [c, app, data] : rows) {
+            SCOPED_TRACE(c.name);
+            const std::optional<QString> folder = WorkingCopyFolder(app, data);
+            switch (c.expected) {
+                case App:
+                    EXPECT_EQ(folder, app);
+                    break;
+                case Data:
+                    EXPECT_EQ(folder, data);
+                    EXPECT_TRUE(QFileInfo(data).isDir());
+                    break;
+                case None: {
+                    EXPECT_EQ(folder, std::nullopt);
+                    const QString message = NoWorkingCopyFolderMessage(app, data);
+                    EXPECT_TRUE(message.contains("\"" + data + "\"")) << message.toStdString();
+                    EXPECT_EQ(message.contains(app + "\""), !c.installed) << message.toStdString();
+                    break;
+                }
+            }
+        }
+    });
+}
+
+TEST_F(ReadOnlyFolderTest, AnInstalledOrvalenWritesNothingIntoItsFolderEvenWhenItMay) {
+    Folders folders;
+    const QString app = folders.Make("app", true, true);
+    const QStringList before = QDir(app).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    ASSERT_EQ(before, (QStringList{kInstalledMarkerFileName, "VORN.mdb"}));
+    RunAsUser([&] {
+        ASSERT_EQ(access(QFile::encodeName(app).constData(), W_OK), 0);
+        QTemporaryDir home;
+        ASSERT_TRUE(home.isValid());
+        UseHome(home.path());
+        ScriptedPlatform backend;
+        {
+            Application application(app);
+            const QString work = home.path() + "/.local/share/Orvalen/VORNTMP.mdb";
+            EXPECT_EQ(application.main().templateFile(), app + "/VORN.mdb");
+            EXPECT_EQ(application.main().workFile(), work);
+            EXPECT_TRUE(QFile::exists(work + ".lock"));
+            Settle();
+            EXPECT_EQ(QDir(app).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+        }
+        EXPECT_EQ(QDir(app).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    });
+}
 
 TEST_F(ReadOnlyFolderTest, TheWorkingCopyGoesToTheDataFolderAndTheProgramWorks) {
     RunAsUser([&] {
