@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <iostream>
 
@@ -11,22 +12,16 @@
 #include "shell/mdi_main.h"
 
 namespace orv {
-namespace {
-
-const QString kDesktopEntry = QStringLiteral("org.orvalen.Orvalen");
-
-}  // namespace
-
 void SetApplicationIdentity() {
     QApplication::setApplicationName(QStringLiteral("Orvalen"));
-    QGuiApplication::setDesktopFileName(kDesktopEntry);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvalen.Orvalen"));
 }
 
 QIcon OrvalenIcon() {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(kDesktopEntry).arg(size),
-                     QSize(size, size));
+    // Every size the build put into the program's resources.
+    for (const QFileInfo& file : QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files))
+        icon.addFile(file.filePath());
     return icon;
 }
 

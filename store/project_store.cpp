@@ -98,8 +98,10 @@ struct Problem {
     QString engine = QString();
 };
 
-// What the engine says of a full disk.
-const QString kDiskFull = QStringLiteral("database or disk is full");
+// Whether the engine's failure `detail` is a full disk.
+bool DiskFull(const QString& detail) {
+    return detail.contains(QStringLiteral("database or disk is full"));
+}
 
 // The engine's words for result `code`; empty for a failure found outside the engine.
 QString EngineReason(int code) {
@@ -254,7 +256,7 @@ QString ReadBackReason(const Problem& why) {
 
 // The user's words for a failure to write a file.
 QString WriteFailure(const QString& detail, const QString& otherwise) {
-    if (detail.contains(kDiskFull)) return QStringLiteral("the disk is full");
+    if (DiskFull(detail)) return QStringLiteral("the disk is full");
     return otherwise;
 }
 
@@ -394,7 +396,7 @@ void MakeWorkingCopy(const QString& templatePath, const QString& workPath) {
 
 ProjectFileError WorkingCopyWriteError(const DbError& e, const QString& workPath) {
     const QString folder = QFileInfo(workPath).absolutePath();
-    if ((e.Code() & 0xff) == SQLITE_FULL || e.Message().contains(kDiskFull)) {
+    if ((e.Code() & 0xff) == SQLITE_FULL || DiskFull(e.Message())) {
         return ProjectFileError(
             QStringLiteral("the working file could not be written: the disk holding %1 is full")
                 .arg(folder),

@@ -438,8 +438,6 @@ void CustomScheduleWindow::SaveSchedule() {
         std::array<ShownOption, 2> shown;
         for (int o = 0; o < 2; ++o) {
             Option& opt = Opt(o);
-            const StoredOption stored =
-                ReadStoredOption(o, [&rst](const QString& f) { return rst.Field(f); });
             ShownOption& s = shown[static_cast<size_t>(o)];
             s.construction = {opt.ConstCost->Caption(), opt.ConstInflated->Caption(),
                               opt.ConstValue->Caption()};
@@ -450,7 +448,11 @@ void CustomScheduleWindow::SaveSchedule() {
                 r.yearAccepted = YearAccepted(r.year, n);
                 r.depthAccepted =
                     DepthAccepted(r.depth, opt.Units[i]->Caption(), traits_.wholePercent);
-                r.storedYear = stored.rows[static_cast<size_t>(i)].year;
+                if (!r.yearAccepted) {
+                    r.storedYear =
+                        rst.Field(ScheduleColumn(o, kRowWords[i], QStringLiteral("Year")))
+                            .toDouble();
+                }
             }
             s.salvage = {opt.SalvageCost->Caption(), opt.SalvageInflated->Caption(),
                          opt.SalvageValue->Caption()};
@@ -588,11 +590,9 @@ void CustomScheduleWindow::depthLeft(int o, int i) {
     TextBox* box = Opt(o).Depth[i];
     Label* units = Opt(o).Units[i];
     if (traits_.wholePercent && units->Caption() == kPercentUnits && IsNumberText(box->Text())) {
-        if (DepthWithinBound(box->Text())) box->SetText(WholePercentText(box->Text()));
-        if (auto message = DepthRangeMessage(box->Text(), units->Caption())) {
-            MsgBox(*message, MsgStyle::Ok, kEntryErrorTitle);
-            box->SetText(QString());
-        }
+        const CheckResult r = CheckDepth(box->Text(), units->Caption(), true);
+        if (r.message) MsgBox(*r.message, MsgStyle::Ok, kEntryErrorTitle);
+        box->SetText(r.text);
     }
     ComputeRow(o, i);
 }

@@ -248,12 +248,19 @@ CheckResult CheckDepth(const QString& text, const QString& unitsCaption, bool wh
     return {checked, std::nullopt};
 }
 
+namespace {
+
+// Whether a row check leaves `text` to be stored: no message, and the text kept as it
+// stands, or changed only where `read` reads both alike, as the check rounding a year "7.6"
+// to "8".
 bool RowCheckAccepts(const CheckResult& check, const QString& text,
                      double (*read)(const QString&)) {
     if (check.message) return false;
     if (check.text == text) return true;
     return IsNumberText(text) && read(check.text) == read(text);
 }
+
+}  // namespace
 
 bool YearAccepted(const QString& text, double period) {
     return RowCheckAccepts(CheckYear(text, period), text, ReadYear);

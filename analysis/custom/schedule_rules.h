@@ -188,11 +188,10 @@ bool DepthWithinBound(const QString& text);
 // then outside 0..100 is refused with its range message.
 CheckResult CheckDepth(const QString& text, const QString& unitsCaption, bool wholePercent);
 
-// Whether a row check leaves `text` to be stored: no message, and the text kept as it
-// stands, or changed only where `read` (ReadYear, ReadDepth) reads both alike, as the check
-// rounding a year "7.6" to "8". A window stores a year or a depth only then; otherwise the
-// column keeps its stored value.
-bool RowCheckAccepts(const CheckResult& check, const QString& text, double (*read)(const QString&));
+// Whether a row's year or depth check leaves `text` to be stored: no message, and the text
+// kept as it stands, or changed only where the store reads both alike, as the check rounding
+// a year "7.6" to "8". A window stores a year or a depth only then; otherwise the column
+// keeps its stored value.
 bool YearAccepted(const QString& text, double period);
 bool DepthAccepted(const QString& text, const QString& unitsCaption, bool wholePercent);
 
