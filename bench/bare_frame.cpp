@@ -15,7 +15,9 @@
 int main(int argc, char** argv) {
     // Qt Print Support is loaded as the application loads it, though nothing here prints;
     // without a use of it the linker would leave it out.
-    static void (*volatile keepPrintSupport)() = [] { QPrinterInfo::defaultPrinterName(); };
+    [[maybe_unused]] static void (*volatile keepPrintSupport)() = [] {
+        QPrinterInfo::defaultPrinterName();
+    };
 
     QApplication app(argc, argv);
     orv::bench::QuitAtFirstIdle();

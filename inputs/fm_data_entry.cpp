@@ -213,9 +213,9 @@ void FmDataEntry::BuildControls() {
         new Line(this, QStringLiteral("Line2"), 4440, kBand3Top + 165, 10800, kBand3Top + 165);
     SetColors(light, Qt::white);
 
-    const int levelTop = kBand3Top + 420;
+    constexpr int levelTop = kBand3Top + 420;
     Caption(this, "Label19", "Planned Maintenance ", 360, levelTop, 2040);
-    auto level = [this, levelTop](const char* name, const char* caption, int i) {
+    auto level = [this](const char* name, const char* caption, int i) {
         return new CheckBox(this, QString::fromLatin1(name), QString::fromLatin1(caption), 2460,
                             levelTop + i * 300 - 15, 2160, kRowH);
     };
@@ -301,7 +301,7 @@ void FmDataEntry::WireHandlers() {
         {TbxInterestRate, RangeBox::InterestRate},
     };
     for (auto [box, rule] : ranges)
-        box->LostFocus = [this, box, rule] { CheckRangeBox(box, rule); };
+        box->LostFocus = [this, box = box, rule = rule] { CheckRangeBox(box, rule); };
     for (ComboBox* list : {CbxMonth, CbxYear, CbxSalvageOne, CbxSalvageTwo, CbxAnalysisPeriod})
         list->LostFocus = [this, list] { CheckList(list); };
     CbxSurfaceTwo->Change = [this] { CbxSurfaceTwo_Change(); };

@@ -218,8 +218,11 @@ MsgAnswer ScriptedBackend::messageBox(const QString& text, MsgStyle style, const
 std::optional<QString> ScriptedBackend::nextFileName(const FileRequest& request) {
     fileRequests.push_back(request);
     if (fileNames.empty()) return std::nullopt;
-    auto name = fileNames.front();
+    // An entry without a name is a cancelled dialog.
+    const bool named = fileNames.front().has_value();
+    const QString name = fileNames.front().value_or(QString());
     fileNames.pop_front();
+    if (!named) return std::nullopt;
     return name;
 }
 

@@ -217,7 +217,9 @@ TEST_F(ConcreteDefaultTest,
         captions({"lblOptOneConstPresent", "LblTotalOptOneCost", "lblTotalOptOnePresentValue"}),
         QStringList({"", "", ""}));
     for (const QString& column : row().FieldNames()) {
-        if (column.startsWith("OptOne")) EXPECT_EQ(row().Number(column), 0) << column.toStdString();
+        if (column.startsWith("OptOne")) {
+            EXPECT_EQ(row().Number(column), 0) << column.toStdString();
+        }
     }
     // Option two: only the demolition and the salvage, at the analysis period.
     EXPECT_EQ(rows("Two").mid(7),

@@ -30,8 +30,12 @@ class CustomLayoutTest : public AppTest {
             const QRect want = TwipsRect(p.left, p.top, p.width, p.height);
             EXPECT_EQ(w->x(), want.x());
             EXPECT_EQ(w->y(), want.y());
-            if (p.width) EXPECT_EQ(w->width(), want.width());
-            if (p.height) EXPECT_EQ(w->height(), want.height());
+            if (p.width) {
+                EXPECT_EQ(w->width(), want.width());
+            }
+            if (p.height) {
+                EXPECT_EQ(w->height(), want.height());
+            }
         }
     }
     static Qt::Alignment horizontal(QWidget& window, const char* name) {

@@ -90,7 +90,7 @@ TEST(CustomRules, NumbersAtTheirBoundsPriceWithinTheSingleRange) {
                 const PricingContext c{kArea, years, rates,
                                        [](const QString&) { return kUnitCost; }};
                 std::array<QString, kCustomRows> inflated, value;
-                for (size_t k = 0; k < entries.size(); ++k) {
+                for (size_t k = 0; k < static_cast<size_t>(entries.size()); ++k) {
                     RowPrice p;
                     ASSERT_NO_THROW(p = PriceRow(AsphaltActivities(), entries, entries[k],
                                                  PlainNumberText(years), depth, b.construction, c))
@@ -271,7 +271,9 @@ TEST(CustomRules, EntryChecks) {
         const CheckResult r = CheckYear(c.text, 30);
         EXPECT_EQ(r.text, c.shown);
         EXPECT_EQ(r.message.has_value(), c.message);
-        if (r.message) EXPECT_EQ(*r.message, kScheduleYearMessage);
+        if (r.message) {
+            EXPECT_EQ(*r.message, kScheduleYearMessage);
+        }
     }
     EXPECT_EQ(WholePercentText("12.6"), "13");
     EXPECT_EQ(WholePercentText("5."), "5");
@@ -415,7 +417,7 @@ TEST(CustomRules, LoadingGivesUnitsAndPricesAfresh) {
     stored.rows[8] = {"Overlay", 5, 150, 1, 1, 1};
     const QHash<QString, double> costs = {
         {"FogSealCost", 0.50}, {"OverlayCost", 0.5}, {"CrackSealCost", 0.71}};
-    LoadRules rules{&AsphaltActivities(), kDirect};
+    LoadRules rules{&AsphaltActivities(), kDirect, {}};
     const LoadedOption o =
         LoadOption(stored, asphaltEntries(), rules, surfaceOnly(90000, 2, 1.5, "10", "30", {3, 4}),
                    pricing(90000, 30, {3, 4}, costs));

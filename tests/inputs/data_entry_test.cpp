@@ -569,7 +569,9 @@ TEST_F(DataEntryTest, CalculateOpensTheWindowOfTheComparisonAndLevel) {
         ASSERT_NE(shown, nullptr);
         EXPECT_EQ(shown->objectName(), c.shown);
         EXPECT_EQ(shown->outer()->pos(), shown->screen()->geometry().topLeft());
-        if (c.heading) EXPECT_EQ(main().fmCustomACAC().LblOption->Caption(), c.heading);
+        if (c.heading) {
+            EXPECT_EQ(main().fmCustomACAC().LblOption->Caption(), c.heading);
+        }
     }
     EXPECT_TRUE(backend().messages.empty());
 

@@ -322,7 +322,9 @@ TEST(ChartModel, ComparisonTestsUnitAndLegend) {
         for (int i = 0; i < 6; ++i) {
             const std::optional<double>& got = m.values[i / 2][i % 2];
             ASSERT_EQ(got.has_value(), c.values[i].has_value()) << "cell " << i;
-            if (got) EXPECT_DOUBLE_EQ(*got, *c.values[i]) << "cell " << i;
+            if (got) {
+                EXPECT_DOUBLE_EQ(*got, *c.values[i]) << "cell " << i;
+            }
         }
     }
 }

@@ -237,9 +237,9 @@ TEST(ReportLayouts, UserNamesPrintAsStoredInEveryLayout) {
         SCOPED_TRACE(Layout(id).name.toStdString());
         const DisplayList list = RenderReport(Layout(id), row, "date");
         for (const auto& [field, name] : names) {
-            EXPECT_TRUE(std::any_of(list.texts.begin(), list.texts.end(), [&](const PlacedText& t) {
-                return t.text == name;
-            })) << field;
+            EXPECT_TRUE(std::any_of(list.texts.begin(), list.texts.end(),
+                                    [name = name](const PlacedText& t) { return t.text == name; }))
+                << field;
         }
         for (const PlacedText& t : list.texts)
             EXPECT_FALSE(t.text.contains(amount)) << t.text.toStdString();

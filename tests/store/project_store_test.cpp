@@ -586,7 +586,9 @@ TEST_F(ProjectStoreTest, ASaveRemovesTemporariesOfItsTargetLeftByAnEarlierProces
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(content);
         f.flush();
-        if (old) ASSERT_TRUE(f.setFileTime(hourAgo, QFileDevice::FileModificationTime));
+        if (old) {
+            ASSERT_TRUE(f.setFileTime(hourAgo, QFileDevice::FileModificationTime));
+        }
     };
     QFile tmpl(templatePath_);
     ASSERT_TRUE(tmpl.open(QIODevice::ReadOnly));
