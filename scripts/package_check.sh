@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds the Debian package (in build/, or the folder given) and checks it as Debian would:
-# lintian, the desktop entry and the AppStream metadata. Installs it with apt and starts the
-# installed orvalen headless, once as root and once as an unprivileged user, each with a
-# fresh home: the working copy is made in that user's data folder, no start-up message
-# appears, the program runs until it is stopped, and nothing under /usr/lib/orvalen
-# changes. Then removes the package, and installs and purges it once more; /usr must be as
-# it was before the install each time. The package is purged in any case.
+# lintian, the desktop entry, the AppStream metadata and the program's hardening. Installs
+# it with apt and starts the installed orvalen headless, once as root and once as an
+# unprivileged user, each with a fresh home: the working copy is made in that user's data
+# folder, no start-up message appears, the program runs until it is stopped, and nothing
+# under /usr/lib/orvalen changes. Then removes the package, and installs and purges it once
+# more; /usr must be as it was before the install each time. The package is purged in any
+# case.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir="${1:-build}"
@@ -29,7 +30,7 @@ echo "package check: $deb"
 dpkg-deb --field "$deb" Package Version Depends
 dpkg-deb --contents "$deb"
 depends="$(dpkg-deb --field "$deb" Depends)"
-for p in fonts-dejavu-core fonts-liberation libqt6widgets6; do
+for p in fonts-dejavu-core fonts-dejavu-extra fonts-liberation libqt6widgets6; do
   grep -qE "(^|, )$p( |,|$)" <<<"$depends" || fail "no dependency on $p"
 done
 version="$(dpkg-deb --field "$deb" Version)"
@@ -75,6 +76,25 @@ if ! appstream-util validate "$metainfo" >"$logs/appstream-util" 2>&1; then
 fi
 grep -q "<release version=\"${version%%-*}\"" "$metainfo" ||
   fail "the metadata has no release entry for version ${version%%-*}"
+
+# The program as packed is hardened as Debian builds its packages: a stack protector,
+# fortified libc calls and full RELRO (a read-only relocation segment, every symbol bound at
+# start-up). A fortified call goes to libc's checking form, __*_chk or __open*_2; a call
+# whose buffer size the compiler cannot know keeps the plain form, so one such call is
+# enough.
+program="$unpacked$appdir/orvalen"
+readelf --dyn-syms --wide "$program" | awk '$7 == "UND" { sub(/@.*/, "", $8); print $8 }' |
+  LC_ALL=C sort -u >"$logs/imports"
+grep -qx '__stack_chk_fail' "$logs/imports" || fail "the program has no stack protector"
+fortified="$(grep -E '^__[a-z0-9_]+_chk$|^__(open|open64|openat|openat64)_2$' "$logs/imports" |
+  paste -sd' ')" || fail "the program calls no fortified libc function"
+readelf --program-headers --wide "$program" >"$logs/segments"
+grep -qw GNU_RELRO "$logs/segments" ||
+  fail "the program has no read-only relocation segment (RELRO)"
+readelf --dynamic --wide "$program" >"$logs/dynamic"
+grep -qE '\(BIND_NOW\)|\(FLAGS(_1)?\) .*\bNOW\b' "$logs/dynamic" ||
+  fail "the program is not bound at start-up (no BIND_NOW): partial RELRO only"
+echo "package check: hardened: __stack_chk_fail, $fortified, GNU_RELRO, BIND_NOW"
 
 # /usr before the install, as paths; what apt installs besides must come from other
 # packages.
