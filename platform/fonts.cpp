@@ -5,9 +5,10 @@
 
 namespace orv {
 
-// Both stand-ins come from packages the Debian package depends on: fonts-dejavu-core
-// and fonts-liberation. "Arial" keeps its metric twin; "MS Sans Serif" and the menus
-// are drawn in the face the windows' captions were fitted to.
+// Every face of both stand-ins comes from packages the Debian package depends on:
+// fonts-dejavu-core, fonts-dejavu-extra (DejaVu Sans' slanted faces) and fonts-liberation.
+// "Arial" keeps its metric twin; "MS Sans Serif" and the menus are drawn in the face the
+// windows' captions were fitted to.
 QString ApplicationFontFamily() { return QStringLiteral("DejaVu Sans"); }
 
 const std::vector<FontStandIn>& FontStandIns() {

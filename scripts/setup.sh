@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl-dev
   libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core fonts-liberation locales poppler-utils
+  fonts-dejavu-core fonts-dejavu-extra fonts-liberation locales poppler-utils
   dpkg-dev file desktop-file-utils appstream
   "$@"
 )

@@ -7,6 +7,7 @@
 
 #include <QFontInfo>
 #include <QMenuBar>
+#include <QRegularExpression>
 
 #include "inputs/fm_data_entry.h"
 #include "support/app_fixture.h"
@@ -30,6 +31,32 @@ TEST_F(FontsTest, NamedFamiliesAndTheMenusResolveToTheirStandIns) {
         QFont f(s.family);
         f.setBold(true);
         EXPECT_EQ(QFontInfo(f).family(), s.standIn) << s.family.toStdString();
+    }
+}
+
+// Each style a window draws in, of each stand-in, is a face of its own from an installed
+// font, not one the renderer slants or thickens.
+TEST_F(FontsTest, EveryStyleOfTheStandInsIsAFaceOfItsOwn) {
+    QStringList families{ApplicationFontFamily()};
+    for (const FontStandIn& s : FontStandIns()) families << s.family;
+    for (const QString& family : families) {
+        for (bool bold : {false, true}) {
+            for (bool italic : {false, true}) {
+                QFont f(family);
+                f.setBold(bold);
+                f.setItalic(italic);
+                const QString style = QFontInfo(f).styleName();
+                SCOPED_TRACE(QStringLiteral("%1 bold %2 italic %3: %4")
+                                 .arg(family)
+                                 .arg(bold)
+                                 .arg(italic)
+                                 .arg(style)
+                                 .toStdString());
+                EXPECT_EQ(style.contains(QStringLiteral("Bold")), bold);
+                EXPECT_EQ(style.contains(QRegularExpression(QStringLiteral("Italic|Oblique"))),
+                          italic);
+            }
+        }
     }
 }
 
