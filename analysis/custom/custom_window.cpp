@@ -565,25 +565,17 @@ void CustomScheduleWindow::depthChanged(int o, int i) {
     TextBox* box = Opt(o).Depth[i];
     Label* units = Opt(o).Units[i];
     const bool reprice = traits_.repriceOnDepthChange[static_cast<size_t>(o)];
-    if (!IsNumberText(box->Text())) {
-        box->SetText(QString());
+    // A whole percent that the user types is rounded and checked when the box is left; a
+    // depth beyond any a row can price goes to its range check at once.
+    const bool checkWhenLeft = !box->ProgramChange() || !traits_.roundPercentWrites;
+    if (checkWhenLeft && traits_.wholePercent && units->Caption() == kPercentUnits &&
+        IsNumberText(box->Text()) && DepthWithinBound(box->Text())) {
         if (reprice) ComputeRow(o, i);
         return;
     }
-    // A depth beyond any a row can price goes to its range check at once.
-    if (DepthWithinBound(box->Text()) && traits_.wholePercent &&
-        units->Caption() == kPercentUnits) {
-        // What the user types is rounded and checked when the box is left.
-        if (!box->ProgramChange() || !traits_.roundPercentWrites) {
-            if (reprice) ComputeRow(o, i);
-            return;
-        }
-        box->SetText(WholePercentText(box->Text()));
-    }
-    if (auto message = DepthRangeMessage(box->Text(), units->Caption())) {
-        MsgBox(*message, MsgStyle::Ok, kEntryErrorTitle);
-        box->SetText(QString());
-    }
+    const CheckResult r = CheckDepth(box->Text(), units->Caption(), traits_.wholePercent);
+    if (r.message) MsgBox(*r.message, MsgStyle::Ok, kEntryErrorTitle);
+    box->SetText(r.text);
     if (reprice) ComputeRow(o, i);
 }
 
