@@ -329,7 +329,7 @@ void ComboBox::SelectEqualEntries(const QString& text, int entries) {
 
 void ComboBox::SetText(const QString& t) {
     QSignalBlocker block(this);
-    if (currentIndex() >= 0 && itemText(currentIndex()) != t) setCurrentIndex(-1);
+    if (currentIndex() < 0 || itemText(currentIndex()) != t) setCurrentIndex(Entries().indexOf(t));
     setEditText(t);
 }
 

@@ -118,7 +118,9 @@ class ComboBox : public QComboBox {
     // selection and runs nothing.
     void SetListIndex(int i);
     QString Text() const { return currentText(); }
-    // Sets the text without selecting anything; runs no handler.
+    // Sets the text and makes the entry equal to it the current one (the current entry if
+    // it is equal, else the first equal one; none when no entry is), so the list opens on it
+    // and the arrow keys move on from it; runs no handler.
     void SetText(const QString& t);
     void SetMaxLength(int length);
 

@@ -67,23 +67,24 @@ void CustomScheduleWindow::build() {
     SetFont(this, kFont, 8);
     const CustomWindowLayout& at = traits_.layout;
 
-    auto heading = [this](const char* name, const char* text, const TwipsBox& box) {
-        return label(QString::fromLatin1(name), QString::fromLatin1(text), box.left, box.top,
-                     box.width, box.height, true, kBlue, 9);
+    // Headings stand at the top of their boxes, so the heading row's texts share one top.
+    auto heading = [this](const char* name, const char* text, const TwipsBox& box,
+                          Qt::Alignment horizontal = Qt::AlignLeft) {
+        Label* l = label(QString::fromLatin1(name), QString::fromLatin1(text), box.left, box.top,
+                         box.width, box.height, true, kBlue, 9);
+        l->setAlignment(horizontal | Qt::AlignTop);
+        return l;
     };
     LblConstructionType =
         heading("LblConstructionType", "CUSTOM MAINTENANCE", {468, 165, 2700, 255});
-    heading("Label41", "YEAR", at.columnHeads[0])->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    heading("Label41", "YEAR", at.columnHeads[0], Qt::AlignHCenter);
     Label* constructionHead = heading("Label34", "CONSTRUCTION  COST", at.columnHeads[1]);
-    const Qt::Alignment valueHeads =
-        (at.valueHeadsRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop;
-    heading("Label7", "FUTURE VALUE", at.columnHeads[2])->setAlignment(valueHeads);
-    heading("Label6", "PRESENT WORTH", at.columnHeads[3])->setAlignment(valueHeads);
+    const Qt::Alignment valueHeads = at.valueHeadsRight ? Qt::AlignRight : Qt::AlignLeft;
+    heading("Label7", "FUTURE VALUE", at.columnHeads[2], valueHeads);
+    heading("Label6", "PRESENT WORTH", at.columnHeads[3], valueHeads);
     // A right-aligned head's box may reach under the caption at its left.
     constructionHead->raise();
-    Label* headingOne = heading("Label2", "Hot Mix Asphalt", at.headingOne);
-    headingOne->setWordWrap(true);
-    headingOne->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    heading("Label2", "Hot Mix Asphalt", at.headingOne)->setWordWrap(true);
     HeadingTwo =
         label(traits_.headingTwoName, traits_.headingTwoText, at.headingTwo.left, at.headingTwo.top,
               at.headingTwo.width, at.headingTwo.height, true, kBlue, 9);
@@ -564,25 +565,17 @@ void CustomScheduleWindow::depthChanged(int o, int i) {
     TextBox* box = Opt(o).Depth[i];
     Label* units = Opt(o).Units[i];
     const bool reprice = traits_.repriceOnDepthChange[static_cast<size_t>(o)];
-    if (!IsNumberText(box->Text())) {
-        box->SetText(QString());
+    // A whole percent that the user types is rounded and checked when the box is left; a
+    // depth beyond any a row can price goes to its range check at once.
+    const bool checkWhenLeft = !box->ProgramChange() || !traits_.roundPercentWrites;
+    if (checkWhenLeft && traits_.wholePercent && units->Caption() == kPercentUnits &&
+        IsNumberText(box->Text()) && DepthWithinBound(box->Text())) {
         if (reprice) ComputeRow(o, i);
         return;
     }
-    // A depth beyond any a row can price goes to its range check at once.
-    if (DepthWithinBound(box->Text()) && traits_.wholePercent &&
-        units->Caption() == kPercentUnits) {
-        // What the user types is rounded and checked when the box is left.
-        if (!box->ProgramChange() || !traits_.roundPercentWrites) {
-            if (reprice) ComputeRow(o, i);
-            return;
-        }
-        box->SetText(WholePercentText(box->Text()));
-    }
-    if (auto message = DepthRangeMessage(box->Text(), units->Caption())) {
-        MsgBox(*message, MsgStyle::Ok, kEntryErrorTitle);
-        box->SetText(QString());
-    }
+    const CheckResult r = CheckDepth(box->Text(), units->Caption(), traits_.wholePercent);
+    if (r.message) MsgBox(*r.message, MsgStyle::Ok, kEntryErrorTitle);
+    box->SetText(r.text);
     if (reprice) ComputeRow(o, i);
 }
 

@@ -2,6 +2,7 @@
 // driven through the whole application.
 #include <gtest/gtest.h>
 
+#include "analysis/custom_aggregate/fm_custom_acag.h"
 #include "analysis/custom_asphalt/fm_custom_acac.h"
 #include "analysis/custom_window_fixture.h"
 #include "support/printers.h"
@@ -280,5 +281,67 @@ TEST_F(CustomAcacTest, TheTitleBarCloseSavesAndNewLeavesTheNewRowAlone) {
     EXPECT_EQ(stored(w).Text("OptTwoZero"), "Fog Seal");
     EXPECT_EQ(stored(w).Number("OptTwoOneYear"), 0);
 }
+
+}  // namespace
+
+// The arrow keys in a freshly loaded activity list move on from the entry the load wrote,
+// in both custom windows: the first entry of a row stored without a year, or the stored
+// activity.
+namespace {
+
+struct KeyedWindow {
+    const char* surface;
+    CustomScheduleWindow& (*window)(MDIMain&);
+    const char* optionTwoFirst;
+    const char* optionTwoNext;
+};
+
+class CustomListKeysTest : public CustomWindowTest,
+                           public testing::WithParamInterface<KeyedWindow> {};
+
+TEST_P(CustomListKeysTest, TheFirstDownGivesTheEntryAfterTheLoadedOne) {
+    const KeyedWindow& k = GetParam();
+    CustomScheduleWindow& w = k.window(main());
+    Recordset& r = w.traits().recordset(main());
+    r.Edit();
+    r.SetField("OptOneFour", "Crack Seal");
+    r.SetField("OptOneFourYear", 5);
+    r.SetField("OptOneFourDepth", 10);
+    r.Update();
+    setField("SurfaceOptionTwoLabel", "Gravel Seal");
+    enterProject(k.surface);
+    calculate();
+    ASSERT_TRUE(w.IsActiveForm());
+    const struct {
+        int option, row;
+        QString loaded, next;
+    } rows[] = {{0, 0, "Fog Seal", "Chip Seal"},
+                {0, 4, "Crack Seal", "Seal Coat"},
+                {1, 0, k.optionTwoFirst, k.optionTwoNext}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.loaded.toStdString());
+        ComboBox* list = w.Opt(row.option).Activity[row.row];
+        EXPECT_EQ(list->Text(), row.loaded);
+        QTest::mouseClick(list->lineEdit(), Qt::LeftButton, {}, list->lineEdit()->rect().center());
+        Settle(1);
+        ASSERT_EQ(QApplication::focusWidget(), list);
+        QTest::keyClick(list, Qt::Key_Down);
+        EXPECT_EQ(list->Text(), row.next);
+    }
+}
+
+CustomScheduleWindow& AggregateWindow(MDIMain& main) { return main.fmCustomACAG(); }
+CustomScheduleWindow& AsphaltWindow(MDIMain& main) { return main.fmCustomACAC(); }
+
+INSTANTIATE_TEST_SUITE_P(
+    BothWindows, CustomListKeysTest,
+    testing::Values(KeyedWindow{"Aggregate", AggregateWindow, "Blade", "Blade And Gravel"},
+                    KeyedWindow{"Hot Mix Asphalt #2", AsphaltWindow, "Fog Seal", "Chip Seal"},
+                    KeyedWindow{"Gravel Seal", AsphaltWindow, "Fog Seal", "Chip Seal"}),
+    [](const testing::TestParamInfo<KeyedWindow>& info) {
+        return QString::fromLatin1(info.param.surface)
+            .remove(QRegularExpression("[^A-Za-z0-9]"))
+            .toStdString();
+    });
 
 }  // namespace

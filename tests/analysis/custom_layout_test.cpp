@@ -38,6 +38,19 @@ class CustomLayoutTest : public AppTest {
             }
         }
     }
+    // The top of the ink of a label's text, in its window: the first row of its picture
+    // that is not all background.
+    static int inkTop(QWidget& window, const char* name) {
+        auto* l = window.findChild<QLabel*>(QString::fromLatin1(name));
+        const QImage picture = l->grab().toImage();
+        const QRgb background = picture.pixel(0, 0);
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                if (picture.pixel(x, y) != background) return l->y() + y;
+            }
+        }
+        return -1;
+    }
     static Qt::Alignment horizontal(QWidget& window, const char* name) {
         return window.findChild<QLabel*>(QString::fromLatin1(name))->alignment() &
                Qt::AlignHorizontal_Mask;
@@ -111,6 +124,19 @@ TEST_F(CustomLayoutTest, ConcreteWindow) {
     EXPECT_EQ(horizontal(w, "Label7"), Qt::AlignRight);
     EXPECT_EQ(horizontal(w, "Label6"), Qt::AlignRight);
     EXPECT_EQ(w.CmdClose->font().pointSizeF(), 7.5);
+}
+
+// The level caption and the four column heads, all capitals in one font, show their text
+// on one line.
+TEST_F(CustomLayoutTest, TheHeadingRowTextsShareOneTop) {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             &main().fmCustomACAG(), &main().fmCustomACAC(), &main().fmCustomACPC()}) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        const int top = inkTop(*w, "LblConstructionType");
+        EXPECT_GT(top, w->findChild<QLabel*>("LblConstructionType")->y());
+        for (const char* head : {"Label41", "Label34", "Label7", "Label6"})
+            EXPECT_EQ(inkTop(*w, head), top) << head;
+    }
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QHash>
+#include <algorithm>
+#include <cmath>
 
 #include "analysis/custom/schedule_rules.h"
 #include "common/format.h"
@@ -65,47 +67,109 @@ TEST(CustomRules, AmountsBeyondSinglePrecisionAreErrors) {
                  SingleRangeError);
 }
 
-// A project holding the largest numbers Open accepts prices every row and total within the
-// single range, whatever the signs of the rates, the years and the salvage.
-TEST(CustomRules, NumbersAtTheirBoundsPriceWithinTheSingleRange) {
+// A project holding the largest numbers Open accepts, or numbers just beyond them, prices
+// every row and total at the amounts its formulas give, whatever the signs of the rates, the
+// years and the salvage: no amount is clamped, lost to the money text or misread from a
+// caption, however large.
+TEST(CustomRules, NumbersAtAndJustBeyondTheirBoundsPriceAtTheirAmounts) {
     using namespace bounds;
-    const QString depth = PlainNumberText(kDepth);
+    struct Limits {
+        const char* name;
+        double area, depth, unitCost, rate, years, percent;
+    };
+    const Limits limits[] = {{"at the bounds", kArea, kDepth, kUnitCost, kRate, kYears, kPercent},
+                             {"just beyond", kArea * 1.01, kDepth * 1.01, kUnitCost * 1.01,
+                              kRate + 1, kYears + 1, kPercent + 1}};
     const QStringList entries = asphaltEntries();
-    for (const Rates rates : {Rates{kRate, kRate}, Rates{-kRate, -kRate}, Rates{kRate, -kRate}}) {
-        for (const double years : {kYears, -kYears}) {
-            for (const double salvage : {kPercent, -kPercent}) {
-                SCOPED_TRACE(testing::Message() << rates.inflation << "% " << rates.interest << "% "
-                                                << years << " years " << salvage << "%");
-                ConstructionInputs in;
-                in.area = kArea;
-                in.design = {kDepth, kDepth, kDepth, kWhole, kWhole, kDepth};
-                in.costs = {kUnitCost, kUnitCost, kUnitCost, kUnitCost, kUnitCost, kUnitCost};
-                in.salvagePercent = PlainNumberText(salvage);
-                in.analysisText = PlainNumberText(years);
-                in.rates = rates;
-                ConstructionBlock b;
-                ASSERT_NO_THROW(b = ComputeConstruction(in, CaptionForm{}));
-                // Every row priced in the last year of the longest period (or in the year
-                // as far before the start), the costliest rows first.
-                const PricingContext c{kArea, years, rates,
-                                       [](const QString&) { return kUnitCost; }};
-                std::array<QString, kCustomRows> inflated, value;
-                for (size_t k = 0; k < static_cast<size_t>(entries.size()); ++k) {
-                    RowPrice p;
-                    ASSERT_NO_THROW(p = PriceRow(AsphaltActivities(), entries, entries[k],
-                                                 PlainNumberText(years), depth, b.construction, c))
-                        << entries[k].toStdString();
-                    if (k < inflated.size()) {
-                        inflated[k] = p.inflatedCaption;
-                        value[k] = p.valueCaption;
+    for (const Limits& at : limits) {
+        for (const Rates rates :
+             {Rates{at.rate, at.rate}, Rates{-at.rate, -at.rate}, Rates{at.rate, -at.rate}}) {
+            for (const double years : {at.years, -at.years}) {
+                for (const double salvage : {at.percent, -at.percent}) {
+                    SCOPED_TRACE(testing::Message()
+                                 << at.name << ": " << rates.inflation << "% " << rates.interest
+                                 << "% " << years << " years " << salvage << "%");
+                    ConstructionInputs in;
+                    in.area = at.area;
+                    in.design = {at.depth, at.depth, at.depth, kWhole, kWhole, at.depth};
+                    in.costs = {at.unitCost, at.unitCost, at.unitCost,
+                                at.unitCost, at.unitCost, at.unitCost};
+                    in.salvagePercent = PlainNumberText(salvage);
+                    in.analysisText = PlainNumberText(years);
+                    in.rates = rates;
+                    const ConstructionBlock b = ComputeConstruction(in, CaptionForm{});
+
+                    // The amounts in double precision.
+                    const double growth = std::pow(1 + rates.inflation / 100, years);
+                    const double discount = std::pow(1 + rates.interest / 100, -years);
+                    const double construction =
+                        at.area * (4 * at.depth + 2 * kWhole) * at.unitCost / 9;
+                    const double salvaged = construction * salvage / 100;
+                    // Every row falls in the last year of the period; before the start, none
+                    // is priced.
+                    const double priced = years > 0 ? 1 : 0;
+                    const double rebuilt = priced * (at.area * at.unitCost / 9 + construction);
+                    // To single precision and the seven digits of each caption, of the
+                    // largest of the amounts summed.
+                    auto expectAmount = [](const QString& caption, double amount,
+                                           double largest = 0) {
+                        const double scale = std::max(std::fabs(amount), largest);
+                        EXPECT_NEAR(CaptionAmount(caption), amount, 2e-6 * scale + 1)
+                            << caption.toStdString();
+                    };
+                    expectAmount(b.construction, construction);
+                    expectAmount(b.salvageInflated, salvaged * growth);
+                    expectAmount(b.salvageValue, salvaged * discount);
+                    expectAmount(b.totalInflated, construction - salvaged * growth,
+                                 std::max(construction, std::fabs(salvaged * growth)));
+                    expectAmount(b.totalValue, construction - salvaged * discount,
+                                 std::max(construction, std::fabs(salvaged * discount)));
+
+                    const PricingContext c{at.area, years, rates,
+                                           [&at](const QString&) { return at.unitCost; }};
+                    const QString year = PlainNumberText(years);
+                    const QString depth = PlainNumberText(at.depth);
+                    // Every treatment, by its pricing rule.
+                    const RowPrice again = PriceRow(AsphaltActivities(), entries, "Re-Construction",
+                                                    year, depth, b.construction, c);
+                    for (size_t k = 0; k < AsphaltActivities().size(); ++k) {
+                        SCOPED_TRACE(entries[static_cast<int>(k)].toStdString());
+                        const double perArea = priced * at.area * at.unitCost / 9;
+                        double cost = rebuilt;
+                        switch (AsphaltActivities()[k].rule) {
+                            case PriceRule::PerArea:
+                                cost = perArea;
+                                break;
+                            case PriceRule::PercentOfArea:
+                                cost = perArea * at.depth / 100;
+                                break;
+                            case PriceRule::InchesOfDepth:
+                                cost = perArea * at.depth;
+                                break;
+                            case PriceRule::Reconstruction:
+                                break;
+                        }
+                        const RowPrice p =
+                            PriceRow(AsphaltActivities(), entries, entries[static_cast<int>(k)],
+                                     year, depth, b.construction, c);
+                        expectAmount(p.inflatedCaption, cost * growth);
+                        expectAmount(p.valueCaption, cost * discount);
                     }
+
+                    // Nine of the costliest rows.
+                    std::array<QString, kCustomRows> inflated, value;
+                    inflated.fill(again.inflatedCaption);
+                    value.fill(again.valueCaption);
+                    const OptionTotals t =
+                        ShownOptionTotals(b.construction, b.construction, inflated, value,
+                                          b.salvageInflated, b.salvageValue);
+                    const double rows = 9 * rebuilt;
+                    expectAmount(t.futureCaption, construction + rows * growth - salvaged * growth,
+                                 construction + rows * growth + std::fabs(salvaged * growth));
+                    expectAmount(t.presentCaption,
+                                 construction + rows * discount - salvaged * discount,
+                                 construction + rows * discount + std::fabs(salvaged * discount));
                 }
-                const RowPrice rebuilt = PriceRow(AsphaltActivities(), entries, "Re-Construction",
-                                                  PlainNumberText(years), depth, b.construction, c);
-                inflated.fill(rebuilt.inflatedCaption);
-                value.fill(rebuilt.valueCaption);
-                EXPECT_NO_THROW(ShownOptionTotals(b.construction, b.construction, inflated, value,
-                                                  b.salvageInflated, b.salvageValue));
             }
         }
     }

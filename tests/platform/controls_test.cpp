@@ -199,6 +199,10 @@ TEST_F(ControlsTest, ComboBoxSelectionRules) {
     c->SetListIndex(1);
     EXPECT_EQ(c->Text(), "Hot Mix Asphalt #2");
     EXPECT_EQ(log.size(), 2);
+    // Text set by code makes the entry equal to it current, silently.
+    c->SetText("Aggregate");
+    EXPECT_EQ(c->ListIndex(), 0);
+    EXPECT_EQ(log.size(), 2);
 
     // The user's typing runs Change and leaves no entry selected; Enter inserts nothing.
     w.Show();
