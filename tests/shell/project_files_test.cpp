@@ -393,7 +393,8 @@ TEST_F(ProjectFilesTest, AFailedSaveIsToldAndKeepsTheOldFile) {
     menu("MenuFileSave");
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(lastMessage().title, "Save File Error");
-    EXPECT_EQ(lastMessage().text, " Cannot Save File " + file + ": the disk is full");
+    EXPECT_EQ(lastMessage().text, " Cannot Save File " + file + ": the disk holding " +
+                                      QFileInfo(file).absolutePath() + " is full");
     EXPECT_NE(err.find("database or disk is full"), std::string::npos) << err;
     EXPECT_EQ(Bytes(file), old);
     EXPECT_TRUE(main().bStateChanged);
