@@ -374,10 +374,8 @@ void MDIMain::MenuFileOpen_Click() {
                MsgStyle::OkExclamation, QStringLiteral("Open File Error"));
         return;
     }
-    // A file that cannot be read as a project never stays the current one, so a later Save
-    // cannot replace it without asking.
-    const QString previous = strProjectFile;
-    strProjectFile = name;
+    // A refused file never becomes the current one: a later Save does what it would have
+    // done before the Open.
     if (auto reserved = ReservedPath(name)) {
         MsgBox(*reserved + kReserved, MsgStyle::OkExclamation, QStringLiteral("Open File Error"));
         return;
@@ -392,10 +390,10 @@ void MDIMain::MenuFileOpen_Click() {
                    QStringLiteral(" As A VORN Project: ") +
                    UserReason(e, QStringLiteral("it could not be read")),
                MsgStyle::OkExclamation, QStringLiteral("Open File Error"));
-        strProjectFile = previous;
         MoveAllFirst();
         return;
     }
+    strProjectFile = name;
     bStateChanged = false;
     try {
         MoveAllFirst();

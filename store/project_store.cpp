@@ -98,9 +98,12 @@ struct Problem {
     QString engine = QString();
 };
 
-// Whether the engine's failure `detail` is a full disk.
-bool DiskFull(const QString& detail) {
-    return detail.contains(QStringLiteral("database or disk is full"));
+// Whether the engine's failure `e` is a full disk, by its result code.
+bool DiskFull(const DbError& e) { return (e.Code() & 0xff) == SQLITE_FULL; }
+
+// The user's words for a full disk under `folder`.
+QString DiskFullReason(const QString& folder) {
+    return QStringLiteral("the disk holding %1 is full").arg(folder);
 }
 
 // The engine's words for result `code`; empty for a failure found outside the engine.
@@ -254,10 +257,9 @@ QString ReadBackReason(const Problem& why) {
     return why.engine.isEmpty() ? why.reason : why.engine;
 }
 
-// The user's words for a failure to write a file.
-QString WriteFailure(const QString& detail, const QString& otherwise) {
-    if (DiskFull(detail)) return QStringLiteral("the disk is full");
-    return otherwise;
+// The user's words for the engine's failure `e` to write a file in `folder`.
+QString WriteFailure(const DbError& e, const QString& folder, const QString& otherwise) {
+    return DiskFull(e) ? DiskFullReason(folder) : otherwise;
 }
 
 void SyncPath(const QString& path, bool directory) {
@@ -341,7 +343,8 @@ void ResetProjectTables(Database& db) {
         tx.Commit();
     } catch (const DbError& e) {
         throw ProjectFileError(
-            WriteFailure(e.Message(), QStringLiteral("the working file could not be written")),
+            WriteFailure(e, QFileInfo(db.Path()).absolutePath(),
+                         QStringLiteral("the working file could not be written")),
             e.Message());
     }
 }
@@ -396,10 +399,9 @@ void MakeWorkingCopy(const QString& templatePath, const QString& workPath) {
 
 ProjectFileError WorkingCopyWriteError(const DbError& e, const QString& workPath) {
     const QString folder = QFileInfo(workPath).absolutePath();
-    if ((e.Code() & 0xff) == SQLITE_FULL || DiskFull(e.Message())) {
+    if (DiskFull(e)) {
         return ProjectFileError(
-            QStringLiteral("the working file could not be written: the disk holding %1 is full")
-                .arg(folder),
+            QStringLiteral("the working file could not be written: ") + DiskFullReason(folder),
             e.Message());
     }
     QString why = QStringLiteral("the working file in %1 could not be written").arg(folder);
@@ -546,7 +548,7 @@ void WriteProjectFile(Database& work, const QString& targetPath,
             QStringLiteral("it did not read back as a project file"),
             QStringLiteral("it could not be written to the disk"),
             QStringLiteral("the old file could not be replaced")};
-        throw ProjectFileError(WriteFailure(e.Message(), kStepFailure[static_cast<int>(current)]),
+        throw ProjectFileError(WriteFailure(e, folder, kStepFailure[static_cast<int>(current)]),
                                e.Message());
     } catch (...) {
         RemoveWithCompanions(temporary);

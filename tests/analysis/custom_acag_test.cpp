@@ -449,13 +449,4 @@ TEST_F(CustomAcagTest, FailuresAreReportedAndNothingIsSavedUntilTheNextLoad) {
     EXPECT_TRUE(w.Visible());
 }
 
-TEST_F(CustomAcagTest, PrintFormNeedsAPrinter) {
-    FmCustomACAG& w = open();
-    w.CmdPrintForm->click();
-    EXPECT_TRUE(backend().printed.empty());
-    main().PrinterOK = true;
-    w.CmdPrintForm->click();
-    EXPECT_EQ(backend().printed.size(), 1u);
-}
-
 }  // namespace

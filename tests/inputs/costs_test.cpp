@@ -198,20 +198,4 @@ TEST_F(CostsTest, NewWhileHiddenBringsTheBoxesToTheNewProject) {
     EXPECT_EQ(box("TbxOverlayCost")->Text(), "0.50");
 }
 
-TEST_F(CostsTest, PrintFormWithoutAPrinterDoesNothing) {
-    show();
-    costs().CmdPrintForm->click();
-    EXPECT_EQ(backend().printJobs, 0);
-}
-
-class PrinterCostsTest : public CostsTest {
-    void configure(ScriptedBackend& b) override { b.printers = {"Office"}; }
-};
-
-TEST_F(PrinterCostsTest, PrintFormPrintsAnImageOfTheWindow) {
-    show();
-    costs().CmdPrintForm->click();
-    EXPECT_EQ(backend().printed.size(), 1u);
-}
-
 }  // namespace

@@ -715,20 +715,4 @@ TEST_F(DataEntryTest, LostFocusChecksRunOnlyForMovesWithinTheWindow) {
     EXPECT_TRUE(backend().messages.empty());
 }
 
-class PrinterDataEntryTest : public DataEntryTest {
-    void configure(ScriptedBackend& b) override { b.printers = {"Office"}; }
-};
-
-TEST_F(DataEntryTest, PrintFormWithoutAPrinterDoesNothing) {
-    entry().CmdPrintForm->click();
-    EXPECT_EQ(backend().printJobs, 0);
-    EXPECT_TRUE(backend().messages.empty());
-}
-
-TEST_F(PrinterDataEntryTest, PrintFormPrintsAnImageOfTheWindow) {
-    entry().CmdPrintForm->click();
-    ASSERT_EQ(backend().printed.size(), 1u);
-    EXPECT_EQ(backend().printed[0].size(), entry().size() * entry().devicePixelRatio());
-}
-
 }  // namespace

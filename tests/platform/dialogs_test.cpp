@@ -4,12 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QListView>
 #include <QPainter>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include "support/app_fixture.h"
@@ -18,23 +19,21 @@ using namespace orv;
 
 namespace {
 
-// The names a file dialog lists in its folder, once it has read the folder.
+// The names a file dialog lists in its folder, once it has read the folder. Call it before
+// events are processed after the folder was set, so that the read's end is not missed.
 QStringList ListedFiles(QFileDialog& dialog) {
     auto* view = dialog.findChild<QListView*>("listView");
-    if (!view) return {};
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    if (!view || !model) return {};
+    QSignalSpy loaded(model, &QFileSystemModel::directoryLoaded);
+    auto folderRead = [&] {
+        for (const QList<QVariant>& args : loaded)
+            if (args.at(0).toString() == model->rootPath()) return true;
+        return false;
+    };
+    while (!folderRead() && loaded.wait(5000)) {
+    }
     QStringList names;
-    QElapsedTimer waited;
-    waited.start();
-    do {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        names.clear();
-        const QModelIndex root = view->rootIndex();
-        for (int r = 0; r < view->model()->rowCount(root); ++r)
-            names << view->model()->index(r, 0, root).data().toString();
-    } while (names.isEmpty() && waited.elapsed() < 5000);
-    // Rows a read in progress adds still arrive together.
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    names.clear();
     const QModelIndex root = view->rootIndex();
     for (int r = 0; r < view->model()->rowCount(root); ++r)
         names << view->model()->index(r, 0, root).data().toString();

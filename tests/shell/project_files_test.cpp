@@ -171,16 +171,19 @@ TEST_F(ProjectFilesTest, SaveAsRefusalsWriteNothing) {
 
 TEST_F(ProjectFilesTest, ReservedFilesAreRefusedAlsoThroughOtherSpellings) {
     const QStringList before = working();
-    // Another letter case: refused under "Open File Error", and the refused name is kept,
-    // so a following Save is refused under "New File Error".
+    // Another letter case: refused under "Open File Error". The refused name is not taken,
+    // so a following Save of the new project asks for a name.
     open(folder().toUpper() == folder() ? folder() + "/vorn.mdb" : folder() + "/VORN.MDB");
     EXPECT_EQ(lastMessage().text, main().templateFile() + kReserved);
     EXPECT_EQ(lastMessage().title, "Open File Error");
     EXPECT_EQ(lastMessage().style, MsgStyle::OkExclamation);
     EXPECT_EQ(working(), before);
-    menu("MenuFileSave");
-    EXPECT_EQ(lastMessage().title, "New File Error");
-    EXPECT_EQ(lastMessage().text, main().templateFile() + kReserved);
+    const size_t messages = backend().messages.size();
+    const size_t requests = backend().fileRequests.size();
+    menu("MenuFileSave");  // the name is asked for, and cancelled
+    ASSERT_EQ(backend().fileRequests.size(), requests + 1);
+    EXPECT_TRUE(backend().fileRequests.back().save);
+    EXPECT_EQ(backend().messages.size(), messages);
 
     // A relative path and a symbolic link to the working copy.
     const QString cwd = QDir::currentPath();
@@ -210,9 +213,9 @@ TEST_F(ProjectFilesTest, OpenWithAnApostropheOrACancelChangesNothing) {
     EXPECT_EQ(working(), before);
 }
 
-// Files that are no project: each is refused with its reason in the user's words, once,
-// the technical detail goes to the standard error stream, and the working tables stay
-// exactly as they were.
+// Files that are no project, and the reserved files: each is refused with its reason in the
+// user's words, once, the technical detail goes to the standard error stream, and the
+// working tables and the current file stay exactly as they were.
 TEST_F(ProjectFilesTest, OpeningAFileThatIsNoProjectKeepsTheWorkingProject) {
     setName("Work In Progress");
     const QString good = path("good.mdb");
@@ -233,25 +236,32 @@ TEST_F(ProjectFilesTest, OpeningAFileThatIsNoProjectKeepsTheWorkingProject) {
 
     struct Case {
         QString file;
-        QString reason;
+        QString text;
         QString detail;  // part of what goes to the standard error stream
     };
+    auto noProject = [](const QString& file, const QString& reason, const QString& detail) {
+        return Case{file, " Cannot Open File " + file + " As A VORN Project: " + reason, detail};
+    };
     const std::vector<Case> cases = {
-        {path("junk.mdb"), "it is not a project file", "file is not a database"},
-        {path("folder.mdb"), "it is a folder, not a file", "is a folder"},
-        {path("missing.mdb"), "it does not exist", "is missing"},
-        {variant("period.mdb", "UPDATE VORN SET AnalysisPeriod = 1e300"),
-         "field AnalysisPeriod of table VORN holds 1e+300, which is out of range", "1e+300"},
-        {variant("depth.mdb", "UPDATE VORN SET ConstOptionTwo = 1e40"),
-         "field ConstOptionTwo of table VORN holds 1e+40, which is out of range", "1e+40"},
-        {variant("no-table.mdb", "DROP TABLE CustomACAG"), "it has no table CustomACAG",
-         "has no table CustomACAG"},
-        {variant("two-rows.mdb", "INSERT INTO VORN SELECT * FROM VORN"), "table VORN has 2 rows",
-         "VORN has 2 rows"},
-        {variant("no-row.mdb", "DELETE FROM DefaultACAG"), "table DefaultACAG has no row",
-         "DefaultACAG has no row"},
-        {variant("other-columns.mdb", "ALTER TABLE VORN RENAME COLUMN Area TO Surface"),
-         "table VORN lacks the column Area and has the unknown column Surface", "Surface"},
+        noProject(path("junk.mdb"), "it is not a project file", "file is not a database"),
+        noProject(path("folder.mdb"), "it is a folder, not a file", "is a folder"),
+        noProject(path("missing.mdb"), "it does not exist", "is missing"),
+        noProject(variant("period.mdb", "UPDATE VORN SET AnalysisPeriod = 1e300"),
+                  "field AnalysisPeriod of table VORN holds 1e+300, which is out of range",
+                  "1e+300"),
+        noProject(variant("depth.mdb", "UPDATE VORN SET ConstOptionTwo = 1e40"),
+                  "field ConstOptionTwo of table VORN holds 1e+40, which is out of range", "1e+40"),
+        noProject(variant("no-table.mdb", "DROP TABLE CustomACAG"), "it has no table CustomACAG",
+                  "has no table CustomACAG"),
+        noProject(variant("two-rows.mdb", "INSERT INTO VORN SELECT * FROM VORN"),
+                  "table VORN has 2 rows", "VORN has 2 rows"),
+        noProject(variant("no-row.mdb", "DELETE FROM DefaultACAG"), "table DefaultACAG has no row",
+                  "DefaultACAG has no row"),
+        noProject(variant("other-columns.mdb", "ALTER TABLE VORN RENAME COLUMN Area TO Surface"),
+                  "table VORN lacks the column Area and has the unknown column Surface", "Surface"),
+        // Reserved files: refused before anything is read.
+        {main().templateFile(), main().templateFile() + kReserved, ""},
+        {main().workFile(), main().workFile() + kReserved, ""},
     };
     const QStringList before = working();
     for (const Case& c : cases) {
@@ -264,18 +274,20 @@ TEST_F(ProjectFilesTest, OpeningAFileThatIsNoProjectKeepsTheWorkingProject) {
         ASSERT_EQ(backend().messages.size(), messages + 1);
         EXPECT_EQ(lastMessage().title, "Open File Error");
         EXPECT_EQ(lastMessage().style, MsgStyle::OkExclamation);
-        EXPECT_EQ(lastMessage().text,
-                  " Cannot Open File " + c.file + " As A VORN Project: " + c.reason);
+        EXPECT_EQ(lastMessage().text, c.text);
         EXPECT_NE(err.find(c.detail.toStdString()), std::string::npos) << err;
         EXPECT_EQ(working(), before);
         EXPECT_EQ(name(), "Work In Progress");
+        // The refused file is not taken as the current one.
+        EXPECT_EQ(main().projectFile(), good);
     }
-    // The refused file is not taken as the current one: Save writes the project's own file
-    // and leaves the refused one as it was.
+    // Save writes the project's own file and leaves the refused ones as they were.
     const QByteArray junkBytes = Bytes(path("junk.mdb"));
+    const QByteArray templateBytes = Bytes(main().templateFile());
     setName("Saved Again");
     menu("MenuFileSave");
     EXPECT_EQ(Bytes(path("junk.mdb")), junkBytes);
+    EXPECT_EQ(Bytes(main().templateFile()), templateBytes);
     open(good);
     EXPECT_EQ(name(), "Saved Again");
 }
@@ -381,7 +393,8 @@ TEST_F(ProjectFilesTest, AFailedSaveIsToldAndKeepsTheOldFile) {
     menu("MenuFileSave");
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(lastMessage().title, "Save File Error");
-    EXPECT_EQ(lastMessage().text, " Cannot Save File " + file + ": the disk is full");
+    EXPECT_EQ(lastMessage().text, " Cannot Save File " + file + ": the disk holding " +
+                                      QFileInfo(file).absolutePath() + " is full");
     EXPECT_NE(err.find("database or disk is full"), std::string::npos) << err;
     EXPECT_EQ(Bytes(file), old);
     EXPECT_TRUE(main().bStateChanged);

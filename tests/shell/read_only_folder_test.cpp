@@ -80,12 +80,12 @@ class ReadOnlyFolderTest : public ::testing::Test {
         EXPECT_EQ(WEXITSTATUS(status), 0) << "the child's failures are printed above";
     }
 
-    // A new user's home: the data folder follows it.
+    // A new user's home: the data folder follows it (and the name the test main gives the
+    // application).
     static void UseHome(const QString& home) {
         qputenv("HOME", home.toUtf8());
         for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
             qunsetenv(name);
-        QCoreApplication::setApplicationName("Orvalen");
     }
 
     static void Menu(MDIMain& main, const char* name) {

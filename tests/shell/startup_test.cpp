@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QMenuBar>
@@ -78,6 +79,11 @@ TEST_F(StartupTest, ShowsTheMenusAndLoadsTheWindowsStartUpTouches) {
     EXPECT_EQ(main().fmDataEntry().CbxSurfaceTwo->ListCount(), 3);
 }
 
+// The program names its desktop entry, which ties its windows to the menu entry.
+TEST_F(StartupTest, NamesItsDesktopEntry) {
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "org.orvalen.Orvalen");
+}
+
 // The frame and the top-level windows show Orvalen's own icon, built into the program,
 // at every size a desktop asks for.
 TEST_F(StartupTest, EveryWindowCarriesOrvalensIcon) {
@@ -139,10 +145,28 @@ class PrinterStartupTest : public AppTest {
     void configure(ScriptedBackend& b) override { b.printers = {"Office"}; }
 };
 
-TEST_F(PrinterStartupTest, PrinterOKFollowsTheInstalledPrinters) {
+// The printers are looked up once, at start-up: one installed or removed later changes
+// nothing until the next start.
+TEST_F(StartupTest, PrinterOKIsTakenAtStartUp) {
+    EXPECT_FALSE(main().PrinterOK);
+    backend().printers = {"Office"};
+    menu("MenuFilePrintSetup");
+    EXPECT_FALSE(main().PrinterOK);
+    ASSERT_EQ(backend().messages.size(), 1u);
+    EXPECT_EQ(backend().messages[0].text, "Cannot Find An Installed Printer");
+    EXPECT_EQ(backend().printerSetups, 0);
+
+    app_.reset();
+    Settle();
+    app_ = std::make_unique<Application>(folder());
+    Settle();
     EXPECT_TRUE(main().PrinterOK);
     backend().printers.clear();
+    backend().printerSetupAnswers = {false};
+    menu("MenuFilePrintSetup");
     EXPECT_TRUE(main().PrinterOK);
+    EXPECT_EQ(backend().printerSetups, 1);
+    EXPECT_EQ(backend().messages.size(), 1u);
 }
 
 TEST_F(StartupTest, NoPrinterMeansNoPrinterOKAndPrintSetupSaysSo) {

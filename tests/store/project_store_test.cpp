@@ -3,6 +3,7 @@
 #include "store/project_store.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,12 +11,14 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <csignal>
 #include <cstring>
 #include <functional>
 
 #include "store/schema.h"
 #include "support/other_program.h"
+#include "support/printers.h"
 #include "support/temp_folder.h"
 
 namespace orv {
@@ -390,8 +393,10 @@ TEST_F(ProjectStoreTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
     }
     try {
         WriteProjectFile(work_, target, full);
-    } catch (const DbError& e) {
-        EXPECT_TRUE(e.Message().contains("full")) << e.what();
+        ADD_FAILURE() << "written on a full disk";
+    } catch (const ProjectFileError& e) {
+        EXPECT_EQ(e.Reason(), "the disk holding " + QFileInfo(target).absolutePath() + " is full");
+        EXPECT_TRUE(e.Message().contains("database or disk is full")) << e.what();
     }
 
     // A read-only file is not replaced; a folder is no file.
@@ -672,7 +677,45 @@ TEST_F(ProjectStoreTest, WriteIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
 
 TEST_F(ProjectStoreTest, FolderWhereNoFileCanBeMadeFailsCleanly) {
     // Not even root can create files here.
-    EXPECT_THROW(WriteProjectFile(work_, "/proc/orvalen-project.mdb"), DbError);
+    const QString target = "/proc/orvalen-project.mdb";
+    try {
+        WriteProjectFile(work_, target);
+        ADD_FAILURE() << "written into /proc";
+    } catch (const ProjectFileError& e) {
+        EXPECT_EQ(e.Reason(), "its folder cannot be written to");
+        EXPECT_TRUE(e.Message().contains("/proc")) << e.what();
+    }
+    EXPECT_FALSE(QFileInfo::exists(target));
+    EXPECT_EQ(QDir("/proc").entryList({".orvalen-project.mdb*"}, QDir::Files | QDir::Hidden),
+              QStringList());
+    EXPECT_EQ(work_.TransactionDepth(), 0);
+}
+
+// A full disk is told by the engine's result code, whatever its text, and names the folder
+// of the working copy; other failures give the engine's reason.
+TEST_F(ProjectStoreTest, AWorkingCopyWriteFailureIsToldByTheEnginesCode) {
+    const QString work = path(kWorkFileName);
+    const QString full = "the working file could not be written: the disk holding " +
+                         QFileInfo(work).absolutePath() + " is full";
+    const QString other =
+        "the working file in " + QFileInfo(work).absolutePath() + " could not be written";
+    struct Case {
+        int code;
+        const char* text;
+        QString reason;
+    };
+    const std::vector<Case> cases = {
+        {SQLITE_FULL, "SQL failed: UPDATE ...: database or disk is full", full},
+        {SQLITE_FULL | (1 << 8), "SQL failed: COMMIT", full},
+        {SQLITE_IOERR_WRITE, "SQL failed: COMMIT: disk I/O error", other + ": disk I/O error"},
+        {0, "Cannot write: database or disk is full", other},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        const ProjectFileError e = WorkingCopyWriteError(DbError(c.text, c.code), work);
+        EXPECT_EQ(e.Reason(), c.reason);
+        EXPECT_EQ(e.Message(), c.text);
+    }
 }
 
 TEST_F(ProjectStoreTest, SecondLockHolderIsRefused) {

@@ -1,10 +1,12 @@
-// Test entry point: a headless QApplication, US conventions, and a home folder that is
-// never the user's own.
+// Test entry point: a headless QApplication named as the program names itself, US
+// conventions, and a home folder that is never the user's own.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QTemporaryDir>
 #include <cstdlib>
+
+#include "shell/application.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -15,6 +17,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_DATA_HOME", (home.path() + "/.local/share").toUtf8());
     qputenv("XDG_RUNTIME_DIR", home.path().toUtf8());
     QApplication app(argc, argv);
+    orv::SetApplicationIdentity();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
