@@ -26,6 +26,10 @@ class ActivationTracker : public QObject {
     void activate(Form* form);
     // A window hid: when it was the active one, it deactivates and none is active.
     void hidden(Form* form);
+    // A window that never reached the screen: its asked-for activation will not come.
+    void unseen(QWidget* window) {
+        if (pending_ == window) pending_ = nullptr;
+    }
     // A window is going away.
     void forget(Form* form);
 

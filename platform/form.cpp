@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QWindow>
 
 #include "platform/activation.h"
 #include "platform/focus.h"
@@ -50,6 +51,7 @@ void Form::Move(int leftTwips, int topTwips) {
     if (kind_ == Kind::TopLevel) {
         if (auto* s = screen() ? screen() : QGuiApplication::primaryScreen())
             at += s->geometry().topLeft();
+        placedAt_ = at;
     }
     outer()->move(at);
 }
@@ -79,6 +81,22 @@ void Form::Hide() {
             }
         }
     }
+}
+
+void Form::ShowAndHide() {
+    Load();
+    QWidget* w = outer();
+    const bool unseen = kind_ == Kind::TopLevel && w->isHidden();
+    if (unseen) w->setAttribute(Qt::WA_DontShowOnScreen, true);
+    Show();
+    Hide();
+    if (!unseen) return;
+    w->setAttribute(Qt::WA_DontShowOnScreen, false);
+    ActivationTracker::instance().unseen(w);
+    // No window-system window is left behind, and the place Move gave is asked for again:
+    // the first real showing frames and places the window as that of a window never shown.
+    destroy(true, true);
+    if (placedAt_) move(*placedAt_);
 }
 
 bool Form::Visible() const {

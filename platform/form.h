@@ -2,9 +2,11 @@
 // activation and deactivation handlers.
 #pragma once
 
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -28,12 +30,15 @@ class Form : public QWidget {
     void Load();
     bool IsLoaded() const { return loaded_; }
 
-    // Puts the window's top left corner at (left, top) twips of the frame's client area
-    // (an MDI child) or of the screen (a top-level window); the size stays.
+    // Puts the window's top left corner, a top-level window's frame, at (left, top) twips of the
+    // frame's client area (an MDI child) or of the screen (a top-level window); the size stays.
     void Move(int leftTwips, int topTwips);
     // Modeless: visible and active; the activation handler runs before Show returns.
     void Show();
     void Hide();
+    // Show and at once Hide, their handlers run as for the two: a top-level window that was
+    // hidden never reaches the screen, so the window manager neither frames nor focuses it.
+    void ShowAndHide();
     bool Visible() const;
 
     void SetCaption(const QString& caption);
@@ -61,6 +66,8 @@ class Form : public QWidget {
     QPointer<QMdiSubWindow> sub_;
     bool loaded_ = false;
     QPointer<QWidget> activeControl_;
+    // Where Move last put a top-level window's frame, in screen pixels.
+    std::optional<QPoint> placedAt_;
 };
 
 // The Form a widget belongs to, if any (walks up the parents within one window).

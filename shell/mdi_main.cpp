@@ -206,10 +206,8 @@ void MDIMain::MDIForm_Load() {
         throw StartupError(e.Message());
     }
 
-    fmCosts().Show();
-    fmCosts().Hide();
-    fmPlotResults().Show();
-    fmPlotResults().Hide();
+    fmCosts().ShowAndHide();
+    fmPlotResults().ShowAndHide();
     fmLogo().Move(0, 0);
     fmLogo().Show();
     // The data entry window reloads when it is first activated; until then a save must
