@@ -5,7 +5,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
-#include <QWindow>
 
 #include "platform/activation.h"
 #include "platform/focus.h"
