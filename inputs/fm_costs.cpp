@@ -113,6 +113,9 @@ Label* Heading(QWidget* parent, const char* name, const char* caption, int left,
 
 FmCosts::FmCosts(MDIMain& main) : Form(QStringLiteral("FmCosts")), main_(main) {
     SetCaption(QStringLiteral("Life Cycle Materials Costs"));
+    // A fixed size: the frame offers no maximize, as the other fixed-size windows'.
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     SetClientSizeTwips(kClientW, kClientH);
     SetFont(this, kArial, 9);
     QPalette p = palette();

@@ -37,6 +37,8 @@ class CostsTest : public InputsTest {
 
 TEST_F(CostsTest, BoxesStandInTabOrderWithTheirCaptionsAndUnits) {
     EXPECT_EQ(costs().windowTitle(), "Life Cycle Materials Costs");
+    // Its size is fixed: no maximize.
+    EXPECT_FALSE(costs().windowFlags() & Qt::WindowMaximizeButtonHint);
     show();
     focus(costs().TbxAsphaltCost);
     QStringList order{"TbxAsphaltCost"};
