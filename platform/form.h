@@ -36,8 +36,12 @@ class Form : public QWidget {
     // Modeless: visible and active; the activation handler runs before Show returns.
     void Show();
     void Hide();
-    // Show and at once Hide, their handlers run as for the two: a top-level window that was
-    // hidden never reaches the screen, so the window manager neither frames nor focuses it.
+    // Show and at once Hide, their handlers run as for the two. It serves windows not yet
+    // shown at start-up: a top-level window that was hidden never reaches the screen, so the
+    // window manager neither frames nor focuses it. Its window-system window is dropped after
+    // and the window moved back to its place: moved without one, a window's frame is placed
+    // there at its first showing. Only a real window manager shows either; the desktop tests
+    // guard both.
     void ShowAndHide();
     bool Visible() const;
 

@@ -9,6 +9,7 @@ packages=(
   libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation locales poppler-utils
   dpkg-dev file desktop-file-utils appstream
+  xvfb openbox icewm libx11-dev libxtst-dev
   "$@"
 )
 
