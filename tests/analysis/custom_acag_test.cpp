@@ -190,14 +190,21 @@ TEST_F(CustomAcagTest, EntryChecksAndTheirMessages) {
     EXPECT_EQ(depth->Text(), "");
     type(depth, "-");
     EXPECT_EQ(depth->Text(), "");
-    // A pasted depth beyond any a row can price gets the same message, and the row stays
-    // priced: no failure.
-    for (const char* pasted : {"1e40", "-1e40", "1e9"}) {
-        SCOPED_TRACE(pasted);
+    // A pasted depth out of range gets the same message, and the row stays priced: no
+    // failure. One beyond any depth a row can price is refused at once, as it is pasted;
+    // one within that bound, when the box is left.
+    const struct {
+        const char* pasted;
+        bool atOnce;
+    } pastes[] = {{"1e40", true}, {"-1e40", true}, {"1e9", false}};
+    for (const auto& c : pastes) {
+        SCOPED_TRACE(c.pasted);
         before = messageCount();
         focus(depth);
         depth->selectAll();
-        depth->insert(pasted);
+        depth->insert(c.pasted);
+        EXPECT_EQ(depth->Text(), c.atOnce ? "" : c.pasted);
+        EXPECT_EQ(messageCount(), before + (c.atOnce ? 1 : 0));
         focus(w.Opt(0).Activity[2]);
         EXPECT_EQ(depth->Text(), "");
         ASSERT_EQ(messageCount(), before + 1);

@@ -38,18 +38,32 @@ class CustomLayoutTest : public AppTest {
             }
         }
     }
-    // The top of the ink of a label's text, in its window: the first row of its picture
-    // that is not all background.
-    static int inkTop(QWidget& window, const char* name) {
-        auto* l = window.findChild<QLabel*>(QString::fromLatin1(name));
-        const QImage picture = l->grab().toImage();
+    // The first row of a label's picture that is not all background: where its ink starts.
+    static int inkRow(QLabel& l) {
+        const QImage picture = l.grab().toImage();
         const QRgb background = picture.pixel(0, 0);
         for (int y = 0; y < picture.height(); ++y) {
             for (int x = 0; x < picture.width(); ++x) {
-                if (picture.pixel(x, y) != background) return l->y() + y;
+                if (picture.pixel(x, y) != background) return y;
             }
         }
         return -1;
+    }
+    // The top of the ink of a label's text, in its window.
+    static int inkTop(QWidget& window, const char* name) {
+        auto* l = window.findChild<QLabel*>(QString::fromLatin1(name));
+        return l->y() + inkRow(*l);
+    }
+    // Where the ink of a label's text starts when the text stands at the label's top: the
+    // same text, font and size, aligned to the top.
+    static int topAlignedInkRow(const QLabel& l) {
+        QLabel copy(l.text());
+        copy.setFont(l.font());
+        copy.setPalette(l.palette());
+        copy.setWordWrap(l.wordWrap());
+        copy.setAlignment((l.alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
+        copy.resize(l.size());
+        return inkRow(copy);
     }
     static Qt::Alignment horizontal(QWidget& window, const char* name) {
         return window.findChild<QLabel*>(QString::fromLatin1(name))->alignment() &
@@ -127,15 +141,17 @@ TEST_F(CustomLayoutTest, ConcreteWindow) {
 }
 
 // The level caption and the four column heads, all capitals in one font, show their text
-// on one line.
+// on one line, each at the top of its box.
 TEST_F(CustomLayoutTest, TheHeadingRowTextsShareOneTop) {
     for (QWidget* w : std::initializer_list<QWidget*>{
              &main().fmCustomACAG(), &main().fmCustomACAC(), &main().fmCustomACPC()}) {
         SCOPED_TRACE(w->objectName().toStdString());
         const int top = inkTop(*w, "LblConstructionType");
-        EXPECT_GT(top, w->findChild<QLabel*>("LblConstructionType")->y());
-        for (const char* head : {"Label41", "Label34", "Label7", "Label6"})
+        for (const char* head : {"LblConstructionType", "Label41", "Label34", "Label7", "Label6"}) {
+            auto* l = w->findChild<QLabel*>(QString::fromLatin1(head));
+            EXPECT_EQ(inkTop(*w, head), l->y() + topAlignedInkRow(*l)) << head;
             EXPECT_EQ(inkTop(*w, head), top) << head;
+        }
     }
 }
 

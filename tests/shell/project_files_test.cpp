@@ -380,6 +380,45 @@ TEST_F(ProjectFilesTest, AFailedNewIsToldInTheUsersWords) {
     EXPECT_FALSE(main().bStateChanged);
 }
 
+// The working copy can take no new project, its disk being full: New names the working
+// copy's folder, and the project stays as it was.
+TEST_F(ProjectFilesTest, ANewOnAFullDiskNamesTheWorkingCopysFolder) {
+    setName("Kept");
+    // The new project's rows need room that the working copy may not take.
+    Database& work = main().dbVORN;
+    work.Execute("CREATE TABLE Filler (Bytes)");
+    work.Execute(
+        "CREATE TRIGGER FillOnNew AFTER INSERT ON VORN BEGIN "
+        "INSERT INTO Filler VALUES (zeroblob(1000000)); END");
+    work.Execute("PRAGMA max_page_count = " + work.QueryValue("PRAGMA page_count").toString());
+    testing::internal::CaptureStderr();
+    menu("MenuFileNew");
+    const std::string err = testing::internal::GetCapturedStderr();
+    ASSERT_EQ(backend().messages.size(), 1u);
+    EXPECT_EQ(lastMessage().title, "New File Error");
+    EXPECT_EQ(lastMessage().text, " Cannot Start A New Project: the disk holding " +
+                                      QFileInfo(main().workFile()).absolutePath() + " is full");
+    EXPECT_NE(err.find("database or disk is full"), std::string::npos) << err;
+    EXPECT_EQ(name(), "Kept");
+    EXPECT_FALSE(main().bStateChanged);
+}
+
+// A project saved onto another folder than the working copy's, as an installed Orvalen
+// always does, names that folder when its disk is full; nothing is left there.
+TEST_F(ProjectFilesTest, ASaveOnAFullDiskNamesTheTargetsFolder) {
+    QTemporaryDir elsewhere;
+    ASSERT_NE(elsewhere.path(), QFileInfo(main().workFile()).absolutePath());
+    const QString file = elsewhere.filePath("road.mdb");
+    main().writeOptions.maxPageCount = 2;
+    testing::internal::CaptureStderr();
+    saveAs(file);
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(lastMessage().title, "Save File Error");
+    EXPECT_EQ(lastMessage().text, " Cannot Save File " + file + ": the disk holding " +
+                                      QFileInfo(file).absolutePath() + " is full");
+    EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
 TEST_F(ProjectFilesTest, AFailedSaveIsToldAndKeepsTheOldFile) {
     const QString file = path("kept.mdb");
     saveAs(file);
