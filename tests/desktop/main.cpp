@@ -10,6 +10,7 @@
 
 #include "desktop/x_session.h"
 #include "shell/application.h"
+#include "support/temp_home.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
@@ -18,11 +19,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
-    qputenv("XDG_CACHE_HOME", (home.path() + "/.cache").toUtf8());
-    qputenv("XDG_DATA_HOME", (home.path() + "/.local/share").toUtf8());
-    qputenv("XDG_RUNTIME_DIR", home.path().toUtf8());
+    orv::test::UseHome(home.path());
     qputenv("QT_QPA_PLATFORM", "xcb");
     std::unique_ptr<orv::desktop::XSession> session;
     try {

@@ -7,15 +7,12 @@
 #include <cstdlib>
 
 #include "shell/application.h"
+#include "support/temp_home.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
-    qputenv("XDG_CACHE_HOME", (home.path() + "/.cache").toUtf8());
-    qputenv("XDG_DATA_HOME", (home.path() + "/.local/share").toUtf8());
-    qputenv("XDG_RUNTIME_DIR", home.path().toUtf8());
+    orv::test::UseHome(home.path());
     QApplication app(argc, argv);
     orv::SetApplicationIdentity();
     ::testing::InitGoogleTest(&argc, argv);
