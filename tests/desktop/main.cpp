@@ -14,6 +14,8 @@
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    // Listing the tests needs no desktop.
+    if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
     if (argc != 2) {
         std::cerr << "usage: " << argv[0] << " [gtest options] openbox|icewm" << std::endl;
         return 2;
@@ -28,11 +30,8 @@ int main(int argc, char** argv) {
         std::cerr << "No desktop to test on: " << e.what() << std::endl;
         return 1;
     }
-    int status = 0;
-    {
-        QApplication app(argc, argv);
-        orv::SetApplicationIdentity();
-        status = RUN_ALL_TESTS();
-    }
-    return status;
+    // Ended before the session: the application leaves the X server first.
+    QApplication app(argc, argv);
+    orv::SetApplicationIdentity();
+    return RUN_ALL_TESTS();
 }

@@ -111,11 +111,9 @@ TEST_F(WindowManagerTest, PlacedFramesStandOnTheScreen) {
     struct Opening {
         const char* item;
         Form& window;
-        QWidget* close;
     };
-    const Opening openings[] = {
-        {"MenuEditSetCosts", main().fmCosts(), main().fmCosts().CmdClose},
-        {"MenuEditPlotResults", main().fmPlotResults(), main().fmPlotResults().CmdClose}};
+    const Opening openings[] = {{"MenuEditSetCosts", main().fmCosts()},
+                                {"MenuEditPlotResults", main().fmPlotResults()}};
     const QRect screen = Session().screen();
     for (const Opening& o : openings) {
         for (int time = 1; time <= 2; ++time) {
@@ -125,7 +123,7 @@ TEST_F(WindowManagerTest, PlacedFramesStandOnTheScreen) {
             ASSERT_FALSE(frame.isEmpty()) << "the window was not framed";
             EXPECT_TRUE(screen.contains(frame)) << testing::PrintToString(frame);
             EXPECT_EQ(frame.topLeft(), screen.topLeft());
-            click(o.close);
+            click(o.window.findChild<QWidget*>(QStringLiteral("CmdClose")));
             ASSERT_TRUE(WaitFor([&] { return !Viewable(o.window.winId()); }));
         }
     }
